@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The GUI switches the C library to the user's locale at start-up. In a Russian locale strtod
+// and streams take the comma as the decimal point; the calculation must not.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "gain.h"
+
+namespace {
+
+TEST(CalculationUnderCommaLocale, ReadsAndWritesAsInTheCLocale) {
+    const char* applied = std::setlocale(LC_ALL, "ru_RU.UTF-8");
+    ASSERT_NE(applied, nullptr) << "ru_RU.UTF-8 is not installed (locale-gen ru_RU.UTF-8)";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+
+    EXPECT_EQ(calc::ReadNumber("4.7"), 4.7);
+    EXPECT_EQ(calc::ReadNumber("4,7"), 4.0);
+    EXPECT_EQ(calc::ReadNumber("4.7E3"), 4700.0);
+    EXPECT_EQ(calc::FormatGain(53.0694, "."), "53.1");
+    const calc::GainTexts reference{
+        .F = "10.0", .C2 = "4700", .C5 = "33", .C7 = "22", .R5 = "100", .R6 = "1200", .R9 = "100"};
+    EXPECT_EQ(calc::CalculateGain(reference, ","), "53,1");
+
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
