@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <cstdio>
+
+#include "form1.h"
+#include "look.h"
+#include "platform/platform.h"
+
+int main(int argc, char* argv[]) {
+    // Without a display Qt would abort with a page of plugin diagnostics; one line says more.
+    if (const auto problem = ui::platform::DisplayProblem()) {
+        std::fprintf(stderr, "veltrana-gain: %s\n", problem->c_str());
+        return 1;
+    }
+    QApplication application(argc, argv);
+    ui::ApplyLook();
+    ui::Form1 form1;
+    form1.show();
+    return QApplication::exec();
+}

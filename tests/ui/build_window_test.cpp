@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The builder against a small window with one control of each kind.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "build_window.h"
+#include "look.h"
+
+namespace {
+
+using namespace ui;
+
+constexpr FontDesign kSerif{"Times New Roman", 11.25, true};
+
+// clang-format off
+constexpr FieldDesign kFields[] = {
+    {"Single(0)", FieldLines::Single, {150, 300, 1500, 450},  "1,5",          kWindowTextColour, Rgb(255, 192, 128), kSerif, 2},
+    {"Multi",     FieldLines::Multi,  {150, 900, 1500, 900},  "one\r\ntwo\r\n", Rgb(1, 2, 3),    kDesktopColour,     kSerif, 5},
+};
+constexpr PictureDesign kPictures[] = {
+    {"Natural", ":/pictures/diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize},
+    {"Fitted",  ":/pictures/author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit},
+};
+constexpr LabelDesign kLabels[] = {
+    {"Caption(3)", "Ёмкость С2", {150, 0, 1500, 255}, Rgb(255, 0, 0), kDesktopColour, kSerif},
+};
+constexpr ButtonDesign kButtons[] = {
+    {"Go", "Пуск", {150, 1950, 1500, 450}, Rgb(0, 255, 0), kSerif, 0, ButtonRole::DefaultAndCancel},
+};
+constexpr LineDesign kLines[] = {
+    {"Rule(7)", {4800, 3000}, {150, 3000}, Rgb(0, 255, 0)},
+};
+// clang-format on
+
+constexpr WindowDesign kSample{
+    .name = "Sample",
+    .title = " Пример  окна ",
+    .clientSize = {4950, 3150},
+    .clientPosition = TwipsPoint{1500, 750},
+    .background = Rgb(0, 0, 0),
+    .icon = ":/pictures/emblem.ico",
+    .taskbarButton = true,
+    .fields = kFields,
+    .pictures = kPictures,
+    .labels = kLabels,
+    .buttons = kButtons,
+    .lines = kLines,
+};
+
+template <typename T>
+T* Find(QWidget& window, const char* name) {
+    T* control = window.findChild<T*>(QString::fromUtf8(name));
+    if (control == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return control;
+}
+
+class BuildWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplyLook(); }
+
+    void framesTheWindowAsDesigned() {
+        QWidget window(nullptr, Qt::Window);
+        BuildWindow(window, kSample);
+        QCOMPARE(window.objectName(), QStringLiteral("Sample"));
+        QCOMPARE(window.windowTitle(), QStringLiteral(" Пример  окна "));
+        // 15 twips to the pixel; the position is that of the client area.
+        QCOMPARE(window.geometry(), QRect(100, 50, 330, 210));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        const Qt::WindowFlags flags = window.windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 0, 0));
+    }
+
+    void buildsEveryKindOfControl() {
+        QWidget window(nullptr, Qt::Window);
+        BuildWindow(window, kSample);
+
+        auto* single = Find<QLineEdit>(window, "Single(0)");
+        QCOMPARE(single->geometry(), QRect(10, 20, 100, 30));
+        QCOMPARE(single->text(), QStringLiteral("1,5"));
+        QCOMPARE(single->palette().color(QPalette::Base), QColor(255, 192, 128));
+        QCOMPARE(single->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(single->font().pointSizeF(), 11.25);
+        QVERIFY(single->font().bold());
+
+        auto* multi = Find<QPlainTextEdit>(window, "Multi");
+        QCOMPARE(multi->toPlainText(), QStringLiteral("one\ntwo\n"));
+        QCOMPARE(multi->palette().color(QPalette::Text), QColor(1, 2, 3));
+        QVERIFY(multi->tabChangesFocus());
+
+        auto* natural = Find<QLabel>(window, "Natural");
+        QCOMPARE(natural->pixmap().size(), QSize(486, 431));
+        QCOMPARE(natural->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        // 189 x 204 fitted into 100 x 200 keeps its proportions.
+        auto* fitted = Find<QLabel>(window, "Fitted");
+        QCOMPARE(fitted->pixmap().size(), QSize(100, 107));
+        QCOMPARE(fitted->focusPolicy(), Qt::NoFocus);
+
+        auto* caption = Find<QLabel>(window, "Caption(3)");
+        QCOMPARE(caption->text(), QStringLiteral("Ёмкость С2"));
+        QVERIFY(caption->autoFillBackground());
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(caption->focusPolicy(), Qt::NoFocus);
+
+        auto* button = Find<QPushButton>(window, "Go");
+        QCOMPARE(button->text(), QStringLiteral("Пуск"));
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(0, 255, 0));
+        QVERIFY(button->isDefault());
+
+        // A line from right to left still covers its whole length.
+        auto* rule = Find<QWidget>(window, "Rule(7)");
+        QCOMPARE(rule->geometry(), QRect(10, 200, 311, 1));
+        QVERIFY(rule->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    // Later kinds lie above earlier ones: the button above the picture above the field.
+    void stacksKindsInBuildOrder() {
+        QWidget window(nullptr, Qt::Window);
+        BuildWindow(window, kSample);
+        const QObjectList children = window.children();
+        const auto position = [&](const char* name) {
+            return children.indexOf(Find<QWidget>(window, name));
+        };
+        QVERIFY(position("Single(0)") < position("Natural"));
+        QVERIFY(position("Natural") < position("Caption(3)"));
+        QVERIFY(position("Caption(3)") < position("Go"));
+        QVERIFY(position("Go") < position("Rule(7)"));
+    }
+
+    void focusFollowsTabIndex() {
+        QWidget window(nullptr, Qt::Window);
+        BuildWindow(window, kSample);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Tab indexes 0, 2 and 5: the button, the single-line field, the multi-line one.
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Go"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Single(0)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Multi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Go"));
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(BuildWindowTest)
+#include "build_window_test.moc"

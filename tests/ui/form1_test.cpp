@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "form1.h"
+#include "look.h"
+
+namespace {
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ui::Form1> m_form;
+
+    QLineEdit* field(const char* name) const {
+        auto* found = m_form->findChild<QLineEdit*>(QString::fromLatin1(name));
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+    void pressCalculate() {
+        QTest::mouseClick(m_form->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { ui::ApplyLook(); }
+
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_form = std::make_unique<ui::Form1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void opensWithDefaultsAndFocusInR6() {
+        QCOMPARE(field("Text8(0)")->text(), QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), field("Text1(0)"));
+    }
+
+    void calculateShowsGainInUsersLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "53,1";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "53.1";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "53,1";
+    }
+    void calculateShowsGainInUsersLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        // State: the reference values. Action: "Расчет", twice. Expected: the same text.
+        QLocale::setDefault(locale);
+        pressCalculate();
+        QCOMPARE(field("Text8(0)")->text(), shown);
+        pressCalculate();
+        QCOMPARE(field("Text8(0)")->text(), shown);
+        QCOMPARE(field("Text10(2)")->text(), QStringLiteral("10"));  // inputs untouched
+    }
+
+    void failedCalculationChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty frequency") << "Text10(2)"
+                                         << "";
+        QTest::newRow("zero C5") << "Text9(3)"
+                                 << "0";
+        QTest::newRow("R6 beyond a double") << "Text1(0)"
+                                            << "1E400";
+        QTest::newRow("frequency overflows") << "Text10(2)"
+                                             << "1E306";
+    }
+    void failedCalculationChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        field(name.toLatin1().constData())->setText(text);
+        field("Text8(0)")->setText(QStringLiteral("marker"));
+        pressCalculate();
+        QCOMPARE(field("Text8(0)")->text(), QStringLiteral("marker"));
+        QCOMPARE(field(name.toLatin1().constData())->text(), text);
+    }
+
+    void typedResultIsReplacedByNextCalculation() {
+        QTest::keyClicks(field("Text8(0)"), "typed");
+        field("Text10(2)")->setText(QStringLiteral("20"));
+        pressCalculate();
+        QCOMPARE(field("Text8(0)")->text(), QStringLiteral("55.1"));
+    }
+
+    void calculatesWhatTheUserTyped() {
+        // R5 and R6 cleared by the keyboard read as zero.
+        for (const char* name : {"Text2(0)", "Text1(0)"}) {
+            field(name)->setFocus();
+            field(name)->selectAll();
+            QTest::keyClick(field(name), Qt::Key_Delete);
+        }
+        QTest::keyClick(m_form->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Space);
+        QCOMPARE(field("Text8(0)")->text(), QStringLiteral("208"));
+    }
+
+    void tabGoesRoundInDesignedOrder() {
+        const QStringList expected{"Text2(0)", "Command1", "Command2",  "Command3",
+                                   "Text6(1)", "Text5(1)", "Text10(2)", "Text9(3)",
+                                   "Text8(3)", "Text8(0)", "Text1(0)"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void cannotBeResized() {
+        QCOMPARE(m_form->minimumSize(), QSize(457, 434));
+        QCOMPARE(m_form->maximumSize(), QSize(457, 434));
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMinimizeButtonHint));
+    }
+
+    void closingItEndsTheProgram() {
+        // State: only the main window. Action: close it. Expected: the event loop ends, with 0.
+        QTimer::singleShot(0, m_form.get(), &QWidget::close);
+        QTimer guard;
+        guard.callOnTimeout([] { QCoreApplication::exit(99); });
+        guard.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+#include "build_window.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <map>
+
+#include "dotted_line.h"
+#include "platform/platform.h"
+
+namespace ui {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+QPoint Pixels(TwipsPoint point) {
+    return {Pixels(point.x), Pixels(point.y)};
+}
+
+QSize Pixels(TwipsSize size) {
+    return {Pixels(size.width), Pixels(size.height)};
+}
+
+QRect Pixels(TwipsRect rect) {
+    return {Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height)};
+}
+
+QColor Resolve(Colour colour) {
+    switch (colour.source) {
+        case Colour::Source::Desktop:
+            return platform::DesktopColour();
+        case Colour::Source::WindowText:
+            return QApplication::palette().color(QPalette::Text);
+        case Colour::Source::Fixed:
+            break;
+    }
+    return {colour.red, colour.green, colour.blue};
+}
+
+QFont Font(const FontDesign& design) {
+    QFont font(Text(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    return font;
+}
+
+void Paint(QWidget& widget, QPalette::ColorRole role, Colour colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, Resolve(colour));
+    widget.setPalette(palette);
+}
+
+// Gives a freshly made control the name, place and font that every kind has.
+template <typename Control>
+Control* Place(QWidget& window, std::string_view name, TwipsRect geometry, const FontDesign& font) {
+    auto* control = new Control(&window);
+    control->setObjectName(Text(name));
+    control->setGeometry(Pixels(geometry));
+    control->setFont(Font(font));
+    return control;
+}
+
+QWidget* AddField(QWidget& window, const FieldDesign& design) {
+    QWidget* field = nullptr;
+    if (design.lines == FieldLines::Single) {
+        auto* line = Place<QLineEdit>(window, design.name, design.geometry, design.font);
+        line->setText(Text(design.text));
+        line->setCursorPosition(0);
+        field = line;
+    } else {
+        auto* text = Place<QPlainTextEdit>(window, design.name, design.geometry, design.font);
+        text->setPlainText(Text(design.text));
+        text->setTabChangesFocus(true);  // Tab moves on, as in every other control
+        // A native multi-line edit keeps its text a pixel from the border; Qt's default margin
+        // of four would wrap and push down lines laid out to fit.
+        text->document()->setDocumentMargin(1);
+        // Tab stops every eight average characters, as in a native edit.
+        text->setTabStopDistance(8 * QFontMetricsF(text->font()).averageCharWidth());
+        field = text;
+    }
+    Paint(*field, QPalette::Base, design.background);
+    Paint(*field, QPalette::Text, design.textColour);
+    return field;
+}
+
+void AddPicture(QWidget& window, const PictureDesign& design) {
+    auto* picture = new QLabel(&window);
+    picture->setObjectName(Text(design.name));
+    picture->setGeometry(Pixels(design.geometry));
+    const QPixmap pixmap(Text(design.resource));
+    if (design.fit == PictureFit::NaturalSize) {
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setPixmap(pixmap);
+    } else {
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(
+            pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+}
+
+void AddLabel(QWidget& window, const LabelDesign& design) {
+    auto* label = Place<QLabel>(window, design.name, design.geometry, design.font);
+    label->setText(Text(design.caption));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    Paint(*label, QPalette::Window, design.background);
+    Paint(*label, QPalette::WindowText, design.text);
+}
+
+QPushButton* AddButton(QWidget& window, const ButtonDesign& design) {
+    auto* button = Place<QPushButton>(window, design.name, design.geometry, design.font);
+    button->setText(Text(design.caption));
+    Paint(*button, QPalette::Button, design.face);
+    button->setDefault(design.role == ButtonRole::DefaultAndCancel);
+    return button;
+}
+
+void AddLine(QWidget& window, const LineDesign& design) {
+    auto* line = new DottedLine(QLine(Pixels(design.from), Pixels(design.to)),
+                                Resolve(design.colour), &window);
+    line->setObjectName(Text(design.name));
+}
+
+void SetUpFrame(QWidget& window, const WindowDesign& design) {
+    window.setObjectName(Text(design.name));
+    window.setWindowTitle(Text(design.title));
+    // A fixed frame with a close box only: no resizing, no minimise, no maximise.
+    window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    const QSize client = Pixels(design.clientSize);
+    window.setFixedSize(client);
+    if (design.clientPosition) {
+        window.setGeometry(QRect(Pixels(*design.clientPosition), client));
+    }
+    if (!design.icon.empty()) {
+        window.setWindowIcon(QIcon(Text(design.icon)));
+    }
+    window.setAutoFillBackground(true);
+    Paint(window, QPalette::Window, design.background);
+    if (!design.taskbarButton) {
+        platform::HideTaskbarButton(window);
+    }
+}
+
+}  // namespace
+
+void BuildWindow(QWidget& window, const WindowDesign& design) {
+    SetUpFrame(window, design);
+
+    std::map<int, QWidget*> tabOrder;
+    for (const FieldDesign& field : design.fields) {
+        tabOrder[field.tabIndex] = AddField(window, field);
+    }
+    for (const PictureDesign& picture : design.pictures) {
+        AddPicture(window, picture);
+    }
+    for (const LabelDesign& label : design.labels) {
+        AddLabel(window, label);
+    }
+    for (const ButtonDesign& button : design.buttons) {
+        tabOrder[button.tabIndex] = AddButton(window, button);
+    }
+    for (const LineDesign& line : design.lines) {
+        AddLine(window, line);
+    }
+
+    QWidget* previous = nullptr;
+    for (const auto& [index, control] : tabOrder) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    if (!tabOrder.empty()) {
+        tabOrder.begin()->second->setFocus();
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Form1, the main window: seven input rows, the result row and three buttons along the top.
+#include "design.h"
+
+namespace ui {
+namespace {
+
+constexpr Colour kBlack = Rgb(0, 0, 0);
+constexpr Colour kOrange = Rgb(255, 192, 128);
+constexpr Colour kLightGreen = Rgb(128, 255, 128);
+constexpr Colour kLightYellow = Rgb(255, 255, 128);
+constexpr Colour kRed = Rgb(255, 0, 0);
+constexpr Colour kGreen = Rgb(0, 255, 0);
+constexpr Colour kYellow = Rgb(255, 255, 0);
+
+constexpr FontDesign kFieldFont{"MS Sans Serif", 18};
+constexpr FontDesign kLabelFont{"MS Sans Serif", 12};
+constexpr FontDesign kButtonFont{"Times New Roman", 12};
+
+// clang-format off
+constexpr FieldDesign kFields[] = {
+    // name        lines               left  top   width height  text    text colour        background   font        tab
+    {"Text10(2)", FieldLines::Single, {3480, 1200, 1695, 555}, "10",   kWindowTextColour, kOrange,     kFieldFont, 13},
+    {"Text1(0)",  FieldLines::Single, {3480, 1800, 1695, 555}, "1200", kWindowTextColour, kOrange,     kFieldFont,  0},
+    {"Text2(0)",  FieldLines::Single, {3480, 2400, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont,  1},
+    {"Text5(1)",  FieldLines::Single, {3480, 3000, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont, 11},
+    {"Text6(1)",  FieldLines::Single, {3480, 3600, 1695, 555}, "4700", kWindowTextColour, kLightGreen, kFieldFont, 10},
+    {"Text9(3)",  FieldLines::Single, {3480, 4200, 1695, 555}, "33",   kWindowTextColour, kLightGreen, kFieldFont, 14},
+    {"Text8(3)",  FieldLines::Single, {3480, 4800, 1695, 555}, "22",   kWindowTextColour, kLightGreen, kFieldFont, 15},
+    {"Text8(0)",  FieldLines::Single, {3480, 5640, 1695, 555}, "0",    kWindowTextColour, kLightGreen, kFieldFont, 21},
+};
+
+// The С in the capacitor captions is the Cyrillic letter; the R of the resistors is Latin.
+constexpr LabelDesign kLabels[] = {
+    // name         caption                                               left  top   width height  colour        background      font
+    {"Label1(11)", "Вводим реальные параметры установленных элементов", {120,  720,  7335, 375}, kRed,          kDesktopColour, kLabelFont},
+    {"Label1(0)",  "Рабочая частота",                                    {360,  1320, 2895, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(1)",  "кГц",                                                {5400, 1320, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(2)",  "Резистор R6",                                        {360,  1920, 3015, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(3)",  "Ом",                                                 {5400, 1920, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(6)",  "Резистор R5",                                        {360,  2520, 2655, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(9)",  "кОм",                                                {5400, 2520, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(4)",  "Резистор R9",                                        {360,  3120, 3015, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(10)", "кОм",                                                {5400, 3120, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(5)",  "Конденсатор С2",                                     {360,  3720, 3015, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(12)", "пФ",                                                 {5400, 3720, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(7)",  "Конденсатор С5",                                     {360,  4320, 3015, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(15)", "нФ",                                                 {5400, 4320, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(8)",  "Конденсатор С7",                                     {360,  4920, 3015, 375}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(13)", "пФ",                                                 {5400, 4920, 495,  255}, kLightYellow, kDesktopColour, kLabelFont},
+    {"Label1(14)", "Коэфициент усиления",                                {360,  5760, 2895, 375}, kRed,          kDesktopColour, kLabelFont},
+};
+
+// None of them is the default or cancel button: Enter in a field presses nothing.
+constexpr ButtonDesign kButtons[] = {
+    // name       caption          left  top  width height  face     font         tab role
+    {"Command1", "Расчет",        {960,  120, 1695, 525}, kGreen,  kButtonFont, 2, ButtonRole::Plain},
+    {"Command2", "О программе",   {2640, 120, 1695, 525}, kYellow, kButtonFont, 3, ButtonRole::Plain},
+    {"Command3", "Автор",         {4320, 120, 1695, 525}, kRed,    kButtonFont, 4, ButtonRole::Plain},
+};
+
+// Two dotted frames sharing a side: the input rows above, the result row below. There has
+// never been a Line1(5).
+constexpr LineDesign kLines[] = {
+    // name       from          to            colour
+    {"Line1(0)", {240,  1080}, {240,  5520}, kGreen},
+    {"Line1(1)", {240,  1080}, {6480, 1080}, kGreen},
+    {"Line1(2)", {6480, 1080}, {6480, 5520}, kGreen},
+    {"Line1(3)", {240,  5520}, {6480, 5520}, kGreen},
+    {"Line1(4)", {240,  5520}, {240,  6360}, kGreen},
+    {"Line1(6)", {6480, 5520}, {6480, 6360}, kGreen},
+    {"Line1(7)", {240,  6360}, {6480, 6360}, kGreen},
+};
+// clang-format on
+
+}  // namespace
+
+const WindowDesign kForm1Design{
+    .name = "Form1",
+    .title = " Gain for Veltrana     by_Varel_minto    v.2.0",
+    .clientSize = {6855, 6510},
+    .clientPosition = std::nullopt,
+    .background = kBlack,
+    .icon = ":/pictures/program.ico",
+    .taskbarButton = true,
+    .fields = kFields,
+    .pictures = {},
+    .labels = kLabels,
+    .buttons = kButtons,
+    .lines = kLines,
+};
+
+}  // namespace ui

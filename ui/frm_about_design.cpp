@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// frmAbout, "О программе": what the calculation is for, above the diagram of the stage.
+#include "design.h"
+
+namespace ui {
+namespace {
+
+constexpr Colour kBlack = Rgb(0, 0, 0);
+constexpr Colour kPaleYellow = Rgb(255, 255, 192);
+constexpr Colour kYellow = Rgb(255, 255, 0);
+
+constexpr FontDesign kTimes12{"Times New Roman", 12};
+
+// Every line ends with CR LF, and all but the third with a space before it.
+constexpr std::string_view kExplanation =
+    "Программа для ТЕОРЕТИЧЕСКОГО расчета коэфициента усиления \r\n"
+    "входного ОУ для металлоискателя Veltrana. \r\n"
+    "Для изменения КУ достаточно подобрать номинал резистора R6.\r\n"
+    "Реальный КУ возможно измерить лишь с помощью осцилографа!!! \r\n"
+    "Программа показывает лишь зависимость КУ от номиналов обвязки ОУ!!! \r\n";
+
+// clang-format off
+constexpr FieldDesign kFields[] = {
+    // name    lines              left top  width height  text          text colour  background      font      tab
+    {"Text1", FieldLines::Multi, {120, 120, 7815, 1935}, kExplanation, kPaleYellow, kDesktopColour, kTimes12, 1},
+};
+
+// The diagram overlaps the bottom of the text, below its last line; the button sits in the
+// diagram's blank lower right corner.
+constexpr PictureDesign kPictures[] = {
+    // name       resource                 left top   width height  fit
+    {"Picture1", ":/pictures/diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize},
+};
+
+constexpr ButtonDesign kButtons[] = {
+    // name    caption   left  top   width height  face     font      tab role
+    {"cmdOK", "Понял", {5520, 7320, 1620, 705}, kYellow, kTimes12, 0, ButtonRole::DefaultAndCancel},
+};
+// clang-format on
+
+}  // namespace
+
+const WindowDesign kFrmAboutDesign{
+    .name = "frmAbout",
+    .title = "О программе v.2.0",
+    .clientSize = {7830, 8370},
+    .clientPosition = TwipsPoint{4230, 2445},
+    .background = kBlack,
+    .icon = ":/pictures/emblem.ico",
+    .taskbarButton = false,
+    .fields = kFields,
+    .pictures = kPictures,
+    .labels = {},
+    .buttons = kButtons,
+    .lines = {},
+};
+
+}  // namespace ui

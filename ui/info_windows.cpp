@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "info_windows.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+#include "build_window.h"
+
+namespace ui {
+
+InfoWindow::InfoWindow(const WindowDesign& design) : QDialog(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildWindow(*this, design);
+    for (const ButtonDesign& button : design.buttons) {
+        if (button.role == ButtonRole::DefaultAndCancel) {
+            m_cancelButton = findChild<QPushButton*>(QString::fromUtf8(button.name));
+        }
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
+            &InfoWindow::cmdOK_Click);
+}
+
+// Escape presses the cancel button, as Enter presses the default one.
+void InfoWindow::reject() {
+    if (m_cancelButton != nullptr) {
+        m_cancelButton->click();
+    } else {
+        QDialog::reject();
+    }
+}
+
+// The close box closes, as the button does. QDialog would turn it into a reject(), which
+// presses the button, which closes again while the first close is still under way.
+void InfoWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+}
+
+void InfoWindow::cmdOK_Click() {
+    close();
+}
+
+void InfoWindowSlot::Open() {
+    // A window that is closing but not yet deleted counts as closed.
+    if (m_window == nullptr || m_window->isHidden()) {
+        m_window = new InfoWindow(m_design);
+        m_window->show();
+        return;
+    }
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+InfoWindow* InfoWindowSlot::window() const {
+    return m_window != nullptr && !m_window->isHidden() ? m_window.data() : nullptr;
+}
+
+InfoWindowSlot& frmAbout() {
+    static InfoWindowSlot slot(kFrmAboutDesign);
+    return slot;
+}
+
+InfoWindowSlot& frmAbout1() {
+    static InfoWindowSlot slot(kFrmAbout1Design);
+    return slot;
+}
+
+}  // namespace ui

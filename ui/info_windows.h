@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// The two information windows and the program-wide slots that hold them.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include "design.h"
+
+class QPushButton;
+
+namespace ui {
+
+// A small window built from its design that closes with its one button, with Enter or
+// Escape, or with its close box, and takes its controls with it.
+class InfoWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit InfoWindow(const WindowDesign& design);
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cmdOK_Click();
+
+    QPushButton* m_cancelButton = nullptr;
+};
+
+// Holds one information window for the whole run. The window itself exists only while it is
+// open; each request after a close builds it afresh from its design.
+class InfoWindowSlot {
+public:
+    explicit InfoWindowSlot(const WindowDesign& design) : m_design(design) {}
+
+    // Shows the window, modeless and without an owner, building it if it is not open; an
+    // open one is brought to the front instead.
+    void Open();
+
+    // The open window, or null while it is closed.
+    [[nodiscard]] InfoWindow* window() const;
+
+private:
+    const WindowDesign& m_design;
+    QPointer<InfoWindow> m_window;
+};
+
+InfoWindowSlot& frmAbout();
+InfoWindowSlot& frmAbout1();
+
+}  // namespace ui

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// Platforms without a file of their own (macOS, Wayland-only builds): their defaults.
+#include "platform.h"
+
+namespace ui::platform {
+
+QColor DesktopColour() {
+    return Qt::black;
+}
+
+void HideTaskbarButton(QWidget&) {}
+
+std::optional<std::string> DisplayProblem() {
+    return std::nullopt;
+}
+
+}  // namespace ui::platform
