@@ -92,6 +92,7 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
         text->setTabStopDistance(8 * QFontMetricsF(text->font()).averageCharWidth());
         field = text;
     }
+    field->setAccessibleName(Text(design.spokenName));
     Paint(*field, QPalette::Base, design.background);
     Paint(*field, QPalette::Text, design.textColour);
     return field;
@@ -101,6 +102,8 @@ void AddPicture(QWidget& window, const PictureDesign& design) {
     auto* picture = new QLabel(&window);
     picture->setObjectName(Text(design.name));
     picture->setGeometry(Pixels(design.geometry));
+    picture->setAccessibleName(Text(design.spokenName));
+    picture->setAccessibleDescription(Text(design.spokenDescription));
     const QPixmap pixmap(Text(design.resource));
     if (design.fit == PictureFit::NaturalSize) {
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

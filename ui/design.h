@@ -76,6 +76,7 @@ struct FieldDesign {
     Colour background;
     FontDesign font;
     int tabIndex;
+    std::string_view spokenName;  // what a screen reader announces for it
 };
 
 enum class ButtonRole {
@@ -112,6 +113,8 @@ struct PictureDesign {
     std::string_view resource;
     TwipsRect geometry;
     PictureFit fit;
+    std::string_view spokenName;
+    std::string_view spokenDescription;  // what the picture shows, for those who cannot see it
 };
 
 struct WindowDesign {

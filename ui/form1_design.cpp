@@ -19,15 +19,15 @@ constexpr FontDesign kButtonFont{"Times New Roman", 12};
 
 // clang-format off
 constexpr FieldDesign kFields[] = {
-    // name        lines               left  top   width height  text    text colour        background   font        tab
-    {"Text10(2)", FieldLines::Single, {3480, 1200, 1695, 555}, "10",   kWindowTextColour, kOrange,     kFieldFont, 13},
-    {"Text1(0)",  FieldLines::Single, {3480, 1800, 1695, 555}, "1200", kWindowTextColour, kOrange,     kFieldFont,  0},
-    {"Text2(0)",  FieldLines::Single, {3480, 2400, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont,  1},
-    {"Text5(1)",  FieldLines::Single, {3480, 3000, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont, 11},
-    {"Text6(1)",  FieldLines::Single, {3480, 3600, 1695, 555}, "4700", kWindowTextColour, kLightGreen, kFieldFont, 10},
-    {"Text9(3)",  FieldLines::Single, {3480, 4200, 1695, 555}, "33",   kWindowTextColour, kLightGreen, kFieldFont, 14},
-    {"Text8(3)",  FieldLines::Single, {3480, 4800, 1695, 555}, "22",   kWindowTextColour, kLightGreen, kFieldFont, 15},
-    {"Text8(0)",  FieldLines::Single, {3480, 5640, 1695, 555}, "0",    kWindowTextColour, kLightGreen, kFieldFont, 21},
+    // name        lines               left  top   width height  text    text colour        background   font        tab spoken as
+    {"Text10(2)", FieldLines::Single, {3480, 1200, 1695, 555}, "10",   kWindowTextColour, kOrange,     kFieldFont, 13, "Рабочая частота, кГц"},
+    {"Text1(0)",  FieldLines::Single, {3480, 1800, 1695, 555}, "1200", kWindowTextColour, kOrange,     kFieldFont,  0, "Резистор R6, Ом"},
+    {"Text2(0)",  FieldLines::Single, {3480, 2400, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont,  1, "Резистор R5, кОм"},
+    {"Text5(1)",  FieldLines::Single, {3480, 3000, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont, 11, "Резистор R9, кОм"},
+    {"Text6(1)",  FieldLines::Single, {3480, 3600, 1695, 555}, "4700", kWindowTextColour, kLightGreen, kFieldFont, 10, "Конденсатор С2, пФ"},
+    {"Text9(3)",  FieldLines::Single, {3480, 4200, 1695, 555}, "33",   kWindowTextColour, kLightGreen, kFieldFont, 14, "Конденсатор С5, нФ"},
+    {"Text8(3)",  FieldLines::Single, {3480, 4800, 1695, 555}, "22",   kWindowTextColour, kLightGreen, kFieldFont, 15, "Конденсатор С7, пФ"},
+    {"Text8(0)",  FieldLines::Single, {3480, 5640, 1695, 555}, "0",    kWindowTextColour, kLightGreen, kFieldFont, 21, "Коэфициент усиления"},
 };
 
 // The С in the capacitor captions is the Cyrillic letter; the R of the resistors is Latin.

@@ -22,8 +22,9 @@ constexpr std::string_view kAffiliation =
 
 // clang-format off
 constexpr PictureDesign kPictures[] = {
-    // name   resource                left top  width height  fit
-    {"OLE1", ":/pictures/author.bmp", {120, 120, 2055, 3015}, PictureFit::ScaledToFit},
+    // name   resource                left top  width height  fit                      spoken as
+    {"OLE1", ":/pictures/author.bmp", {120, 120, 2055, 3015}, PictureFit::ScaledToFit, "Портрет автора",
+     "Рисованный портрет автора"},
 };
 
 constexpr LabelDesign kLabels[] = {
@@ -34,8 +35,8 @@ constexpr LabelDesign kLabels[] = {
 };
 
 constexpr FieldDesign kFields[] = {
-    // name    lines              left  top  width height  text          text colour  background      font      tab
-    {"Text1", FieldLines::Multi, {2400, 600, 5295, 1095}, kAffiliation, kPaleYellow, kDesktopColour, kTimes11, 3},
+    // name    lines              left  top  width height  text          text colour  background      font      tab spoken as
+    {"Text1", FieldLines::Multi, {2400, 600, 5295, 1095}, kAffiliation, kPaleYellow, kDesktopColour, kTimes11, 3, "Место учёбы автора"},
 };
 
 constexpr ButtonDesign kButtons[] = {

@@ -17,12 +17,12 @@ constexpr FontDesign kSerif{"Times New Roman", 11.25, true};
 
 // clang-format off
 constexpr FieldDesign kFields[] = {
-    {"Single(0)", FieldLines::Single, {150, 300, 1500, 450},  "1,5",          kWindowTextColour, Rgb(255, 192, 128), kSerif, 2},
-    {"Multi",     FieldLines::Multi,  {150, 900, 1500, 900},  "one\r\ntwo\r\n", Rgb(1, 2, 3),    kDesktopColour,     kSerif, 5},
+    {"Single(0)", FieldLines::Single, {150, 300, 1500, 450},  "1,5",          kWindowTextColour, Rgb(255, 192, 128), kSerif, 2, "Single, mm"},
+    {"Multi",     FieldLines::Multi,  {150, 900, 1500, 900},  "one\r\ntwo\r\n", Rgb(1, 2, 3),    kDesktopColour,     kSerif, 5, "Multi"},
 };
 constexpr PictureDesign kPictures[] = {
-    {"Natural", ":/pictures/diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize},
-    {"Fitted",  ":/pictures/author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit},
+    {"Natural", ":/pictures/diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize, "Natural", "A diagram"},
+    {"Fitted",  ":/pictures/author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit, "Fitted", "A portrait"},
 };
 constexpr LabelDesign kLabels[] = {
     {"Caption(3)", "Ёмкость С2", {150, 0, 1500, 255}, Rgb(255, 0, 0), kDesktopColour, kSerif},
@@ -91,6 +91,7 @@ private slots:
         QCOMPARE(single->palette().color(QPalette::Base), QColor(255, 192, 128));
         QCOMPARE(single->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(single->font().pointSizeF(), 11.25);
+        QCOMPARE(single->accessibleName(), QStringLiteral("Single, mm"));
         QVERIFY(single->font().bold());
 
         auto* multi = Find<QPlainTextEdit>(window, "Multi");
@@ -101,6 +102,7 @@ private slots:
         auto* natural = Find<QLabel>(window, "Natural");
         QCOMPARE(natural->pixmap().size(), QSize(486, 431));
         QCOMPARE(natural->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QCOMPARE(natural->accessibleDescription(), QStringLiteral("A diagram"));
         // 189 x 204 fitted into 100 x 200 keeps its proportions.
         auto* fitted = Find<QLabel>(window, "Fitted");
         QCOMPARE(fitted->pixmap().size(), QSize(100, 107));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -96,6 +97,74 @@ private slots:
         }
         QTest::keyClick(m_form->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Space);
         QCOMPARE(field("Text8(0)")->text(), QStringLiteral("208"));
+    }
+
+    // Whatever is pasted, at the full length a field takes, the press either shows the right
+    // gain or leaves the result alone.
+    void hostilePastesNeverHurt_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digits everywhere") << "digits"
+                                           << "marker";
+        QTest::newRow("blanks everywhere") << "blanks"
+                                           << "marker";
+        QTest::newRow("garbage everywhere") << "garbage"
+                                            << "marker";
+        QTest::newRow("reference values among blanks") << "padded"
+                                                       << "53.1";
+        QTest::newRow("R5 and R6 all zeros") << "zeros"
+                                             << "208";
+    }
+    void hostilePastesNeverHurt() {
+        QFETCH(QString, kind);
+        QFETCH(QString, shown);
+        constexpr qsizetype kLongest = 32767;
+        const auto padded = [&](const QString& value) {
+            const qsizetype before = (kLongest - value.size()) / 2;
+            return QString(before, u' ') + value + QString(kLongest - before - value.size(), u' ');
+        };
+        const auto pasted = [&](QLineEdit* input) -> QString {
+            if (kind == "digits") {
+                return QString(kLongest, u'7');
+            }
+            if (kind == "blanks") {
+                return QString(kLongest, u' ');
+            }
+            if (kind == "garbage") {
+                const QString pattern = QStringLiteral("x&H,.-E\tС");
+                return pattern.repeated(kLongest / pattern.size() + 1).left(kLongest);
+            }
+            const bool resistor =
+                input->objectName() == "Text2(0)" || input->objectName() == "Text1(0)";
+            return kind == "zeros" && resistor ? QString(kLongest, u'0') : padded(input->text());
+        };
+        field("Text8(0)")->setText(QStringLiteral("marker"));
+        for (const char* name : {"Text10(2)", "Text6(1)", "Text9(3)", "Text8(3)", "Text2(0)",
+                                 "Text1(0)", "Text5(1)"}) {
+            QLineEdit* input = field(name);
+            QGuiApplication::clipboard()->setText(pasted(input));
+            input->setFocus();
+            input->selectAll();
+            QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(input->text().size(), kLongest);
+        }
+        pressCalculate();
+        QCOMPARE(field("Text8(0)")->text(), shown);
+    }
+
+    void resultCanBeCopied() {
+        pressCalculate();
+        QLineEdit* result = field("Text8(0)");
+        result->setFocus();
+        QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("53.1"));
+    }
+
+    void fieldsAreAnnouncedWithCaptionAndUnit() {
+        QCOMPARE(field("Text10(2)")->accessibleName(), QStringLiteral("Рабочая частота, кГц"));
+        QCOMPARE(field("Text6(1)")->accessibleName(), QStringLiteral("Конденсатор С2, пФ"));
+        QCOMPARE(field("Text8(0)")->accessibleName(), QStringLiteral("Коэфициент усиления"));
     }
 
     void tabGoesRoundInDesignedOrder() {
