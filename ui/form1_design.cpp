@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Form1, the main window: seven input rows, the result row and three buttons along the top.
 #include "design.h"
+#include "design_palette.h"
 
 namespace ui {
 namespace {
 
-constexpr Colour kBlack = Rgb(0, 0, 0);
-constexpr Colour kOrange = Rgb(255, 192, 128);
-constexpr Colour kLightGreen = Rgb(128, 255, 128);
-constexpr Colour kLightYellow = Rgb(255, 255, 128);
-constexpr Colour kRed = Rgb(255, 0, 0);
-constexpr Colour kGreen = Rgb(0, 255, 0);
-constexpr Colour kYellow = Rgb(255, 255, 0);
-
 constexpr FontDesign kFieldFont{"MS Sans Serif", 18};
 constexpr FontDesign kLabelFont{"MS Sans Serif", 12};
-constexpr FontDesign kButtonFont{"Times New Roman", 12};
 
 // clang-format off
 constexpr FieldDesign kFields[] = {
@@ -54,9 +46,9 @@ constexpr LabelDesign kLabels[] = {
 // None of them is the default or cancel button: Enter in a field presses nothing.
 constexpr ButtonDesign kButtons[] = {
     // name       caption          left  top  width height  face     font         tab role
-    {"Command1", "Расчет",        {960,  120, 1695, 525}, kGreen,  kButtonFont, 2, ButtonRole::Plain},
-    {"Command2", "О программе",   {2640, 120, 1695, 525}, kYellow, kButtonFont, 3, ButtonRole::Plain},
-    {"Command3", "Автор",         {4320, 120, 1695, 525}, kRed,    kButtonFont, 4, ButtonRole::Plain},
+    {"Command1", "Расчет",        {960,  120, 1695, 525}, kGreen,  kTimes12, 2, ButtonRole::Plain},
+    {"Command2", "О программе",   {2640, 120, 1695, 525}, kYellow, kTimes12, 3, ButtonRole::Plain},
+    {"Command3", "Автор",         {4320, 120, 1695, 525}, kRed,    kTimes12, 4, ButtonRole::Plain},
 };
 
 // Two dotted frames sharing a side: the input rows above, the result row below. There has

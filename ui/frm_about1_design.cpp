@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
 // frmAbout1, "Автор программы": the author's portrait and card.
 #include "design.h"
+#include "design_palette.h"
 
 namespace ui {
 namespace {
 
-constexpr Colour kGreen = Rgb(0, 255, 0);
-constexpr Colour kOlive = Rgb(192, 192, 0);
-constexpr Colour kPaleYellow = Rgb(255, 255, 192);
-constexpr Colour kYellow = Rgb(255, 255, 0);
-
-constexpr FontDesign kTimes12{"Times New Roman", 12};
 constexpr FontDesign kTimes12Bold{"Times New Roman", 12, true};
 constexpr FontDesign kTimes11{"Times New Roman", 11.25};
 

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 // frmAbout, "О программе": what the calculation is for, above the diagram of the stage.
 #include "design.h"
+#include "design_palette.h"
 
 namespace ui {
 namespace {
-
-constexpr Colour kBlack = Rgb(0, 0, 0);
-constexpr Colour kPaleYellow = Rgb(255, 255, 192);
-constexpr Colour kYellow = Rgb(255, 255, 0);
-
-constexpr FontDesign kTimes12{"Times New Roman", 12};
 
 // Every line ends with CR LF, and all but the third with a space before it.
 constexpr std::string_view kExplanation =
