@@ -24,7 +24,7 @@ QString Text(std::string_view text) {
 }
 
 int Pixels(int twips) {
-    return twips / kTwipsPerPixel;
+    return qRound(static_cast<double>(twips) / kTwipsPerPixel);
 }
 
 QPoint Pixels(TwipsPoint point) {
