@@ -85,6 +85,10 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
         auto* text = Place<QPlainTextEdit>(window, design.name, design.geometry, design.font);
         text->setPlainText(Text(design.text));
         text->setTabChangesFocus(true);  // Tab moves on, as in every other control
+        // The texts are laid out to fit their boxes; a scroll bar would only narrow the box
+        // until a line wraps out of sight.
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // A native multi-line edit keeps its text a pixel from the border; Qt's default margin
         // of four would wrap and push down lines laid out to fit.
         text->document()->setDocumentMargin(1);
