@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "application_setup.h"
 #include "form1.h"
-#include "look.h"
 #include "platform/platform.h"
 
 int main(int argc, char* argv[]) {
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    ui::ApplyLook();
+    ui::SetUpApplication();
     ui::Form1 form1;
     form1.show();
     return QApplication::exec();

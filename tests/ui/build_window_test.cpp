@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "application_setup.h"
 #include "build_window.h"
-#include "look.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ class BuildWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ApplyLook(); }
+    void initTestCase() { SetUpApplication(); }
 
     void framesTheWindowAsDesigned() {
         QWidget window(nullptr, Qt::Window);

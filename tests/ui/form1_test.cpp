@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
+#include "application_setup.h"
 #include "form1.h"
-#include "look.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class Form1Test : public QObject {
     }
 
 private slots:
-    void initTestCase() { ui::ApplyLook(); }
+    void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -165,6 +166,15 @@ private slots:
         QCOMPARE(field("Text10(2)")->accessibleName(), QStringLiteral("Рабочая частота, кГц"));
         QCOMPARE(field("Text6(1)")->accessibleName(), QStringLiteral("Конденсатор С2, пФ"));
         QCOMPARE(field("Text8(0)")->accessibleName(), QStringLiteral("Коэфициент усиления"));
+    }
+
+    void contextMenuSpeaksRussian() {
+        const std::unique_ptr<QMenu> menu(field("Text1(0)")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text().section(u'\t', 0, 0);  // without the shortcut
+        }
+        QVERIFY2(texts.contains(QStringLiteral("&Копировать")), qPrintable(texts.join(u'|')));
     }
 
     void tabGoesRoundInDesignedOrder() {

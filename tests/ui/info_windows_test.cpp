@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "application_setup.h"
 #include "form1.h"
 #include "info_windows.h"
-#include "look.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class InfoWindowsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { ui::ApplyLook(); }
+    void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
         m_form = std::make_unique<ui::Form1>();
