@@ -64,12 +64,19 @@ void Paint(QWidget& widget, QPalette::ColorRole role, Colour colour) {
     widget.setPalette(palette);
 }
 
-// Gives a freshly made control the name, place and font that every kind has.
+// Gives a freshly made control the name and place that every kind has.
 template <typename Control>
-Control* Place(QWidget& window, std::string_view name, TwipsRect geometry, const FontDesign& font) {
+Control* Place(QWidget& window, std::string_view name, TwipsRect geometry) {
     auto* control = new Control(&window);
     control->setObjectName(Text(name));
     control->setGeometry(Pixels(geometry));
+    return control;
+}
+
+// The same for the kinds that show text.
+template <typename Control>
+Control* Place(QWidget& window, std::string_view name, TwipsRect geometry, const FontDesign& font) {
+    auto* control = Place<Control>(window, name, geometry);
     control->setFont(Font(font));
     return control;
 }
@@ -103,9 +110,7 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
 }
 
 void AddPicture(QWidget& window, const PictureDesign& design) {
-    auto* picture = new QLabel(&window);
-    picture->setObjectName(Text(design.name));
-    picture->setGeometry(Pixels(design.geometry));
+    auto* picture = Place<QLabel>(window, design.name, design.geometry);
     picture->setAccessibleName(Text(design.spokenName));
     picture->setAccessibleDescription(Text(design.spokenDescription));
     const QPixmap pixmap(Text(design.resource));

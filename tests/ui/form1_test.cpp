@@ -15,8 +15,8 @@ class Form1Test : public QObject {
 
     std::unique_ptr<ui::Form1> m_form;
 
-    QLineEdit* field(const char* name) const {
-        auto* found = m_form->findChild<QLineEdit*>(QString::fromLatin1(name));
+    QLineEdit* field(const QString& name) const {
+        auto* found = m_form->findChild<QLineEdit*>(name);
         Q_ASSERT(found != nullptr);
         return found;
     }
@@ -75,11 +75,11 @@ private slots:
     void failedCalculationChangesNothing() {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        field(name.toLatin1().constData())->setText(text);
+        field(name)->setText(text);
         field("Text8(0)")->setText(QStringLiteral("marker"));
         pressCalculate();
         QCOMPARE(field("Text8(0)")->text(), QStringLiteral("marker"));
-        QCOMPARE(field(name.toLatin1().constData())->text(), text);
+        QCOMPARE(field(name)->text(), text);
     }
 
     void typedResultIsReplacedByNextCalculation() {
