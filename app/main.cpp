@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "application_setup.h"
-#include "form1.h"
-#include "platform/platform.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/platform/platform.h"
 
 int main(int argc, char* argv[]) {
     // Without a display Qt would abort with a page of plugin diagnostics; one line says more.

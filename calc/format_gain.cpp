@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The gain as the result field shows it: rounded to a tenth, in its shortest form.
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cmath>
 
-#include "gain.h"
+#include "calc/gain.h"
 
 namespace calc {
 namespace {
@@ -30,17 +30,15 @@ std::optional<std::string> FormatGain(double gain, std::string_view decimalSepar
     }
     // 15 significant digits, trailing zeros dropped, exponent form from 10^15 up: the general
     // format does all of it, and unlike printf it never consults the locale.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *rounded,
-                                      std::chars_format::general, 15);
+    const std::string general = fmt::format("{:.15g}", *rounded);
     std::string text;
-    for (const char* c = buffer.data(); c != result.ptr; ++c) {
-        if (*c == '.') {
+    for (const char c : general) {
+        if (c == '.') {
             text += decimalSeparator;
-        } else if (*c == 'e') {
+        } else if (c == 'e') {
             text += 'E';
         } else {
-            text += *c;
+            text += c;
         }
     }
     return text;

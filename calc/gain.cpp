@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "gain.h"
+#include "calc/gain.h"
 
-#include "checked.h"
+#include "calc/checked.h"
 
 namespace calc {
 

@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "gain.h"
+#include "calc/gain.h"
 
 namespace {
 

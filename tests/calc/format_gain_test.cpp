@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "gain.h"
+#include "calc/gain.h"
 
 namespace {
 

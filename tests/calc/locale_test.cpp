@@ -6,7 +6,7 @@
 #include <clocale>
 #include <string>
 
-#include "gain.h"
+#include "calc/gain.h"
 
 namespace {
 

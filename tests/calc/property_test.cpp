@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "gain.h"
+#include "calc/gain.h"
 
 namespace {
 

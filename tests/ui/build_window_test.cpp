@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "application_setup.h"
-#include "build_window.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/build_window.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ constexpr FieldDesign kFields[] = {
     {"Multi",     FieldLines::Multi,  {150, 900, 1500, 900},  "one\r\ntwo\r\n", Rgb(1, 2, 3),    kDesktopColour,     kSerif, 5, "Multi"},
 };
 constexpr PictureDesign kPictures[] = {
-    {"Natural", ":/pictures/diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize, "Natural", "A diagram"},
-    {"Fitted",  ":/pictures/author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit, "Fitted", "A portrait"},
+    {"Natural", "diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize, "Natural", "A diagram"},
+    {"Fitted",  "author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit, "Fitted", "A portrait"},
 };
 constexpr LabelDesign kLabels[] = {
     {"Caption(3)", "Ёмкость С2", {150, 0, 1500, 255}, Rgb(255, 0, 0), kDesktopColour, kSerif},
@@ -41,7 +41,7 @@ constexpr WindowDesign kSample{
     .clientSize = {4950, 3150},
     .clientPosition = TwipsPoint{1500, 750},
     .background = Rgb(0, 0, 0),
-    .icon = ":/pictures/emblem.ico",
+    .icon = "emblem.ico",
     .taskbarButton = true,
     .fields = kFields,
     .pictures = kPictures,

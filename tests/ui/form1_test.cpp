@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "application_setup.h"
-#include "form1.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/form1.h"
 
 namespace {
 

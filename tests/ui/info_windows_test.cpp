@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "application_setup.h"
-#include "form1.h"
-#include "info_windows.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/info_windows.h"
 
 namespace {
 

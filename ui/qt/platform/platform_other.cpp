@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Platforms without a file of their own (macOS, Wayland-only builds): their defaults.
-#include "platform.h"
+#include "ui/qt/platform/platform.h"
 
 namespace ui::platform {
 

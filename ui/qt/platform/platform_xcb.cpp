@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform.h"
+#include "ui/qt/platform/platform.h"
 
 namespace ui::platform {
 namespace {

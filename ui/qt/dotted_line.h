@@ -10,6 +10,8 @@ namespace ui {
 // A one-pixel dotted line between two points of its parent, drawn over what lies beneath
 // and invisible to the mouse.
 class DottedLine : public QWidget {
+    Q_OBJECT
+
 public:
     DottedLine(QLine line, QColor colour, QWidget* parent);
 

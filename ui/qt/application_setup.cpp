@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "application_setup.h"
+#include "ui/qt/application_setup.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The vocabulary of the design tables: every window is plain data in these terms, measured in
-// twips as it was laid out, and BuildWindow turns it into widgets.
+// twips as it was laid out. Nothing here knows a toolkit; each renderer has a builder that
+// turns a table into its own controls.
 #pragma once
 
 #include <optional>
@@ -9,8 +10,8 @@
 
 namespace ui {
 
-// 1/1440 inch. At 96 dpi fifteen of them make a device-independent pixel; Qt's high-DPI
-// scaling takes it from there, so the windows keep their physical size on any screen.
+// 1/1440 inch. At 96 dpi fifteen of them make a device-independent pixel; each platform's
+// high-DPI scaling takes it from there, so the windows keep their physical size on any screen.
 inline constexpr int kTwipsPerPixel = 15;
 
 struct TwipsPoint {
@@ -110,7 +111,7 @@ enum class PictureFit {
 // A picture from the program's resources. Pictures take no keyboard focus.
 struct PictureDesign {
     std::string_view name;
-    std::string_view resource;
+    std::string_view resource;  // a file of ui/resources/
     TwipsRect geometry;
     PictureFit fit;
     std::string_view spokenName;
@@ -123,7 +124,7 @@ struct WindowDesign {
     TwipsSize clientSize;
     std::optional<TwipsPoint> clientPosition;  // empty: the window manager places it
     Colour background;
-    std::string_view icon;  // empty: no icon of its own
+    std::string_view icon;  // a file of ui/resources/; empty: no icon of its own
     bool taskbarButton;
     // Built in this order, each kind above the one before it.
     std::span<const FieldDesign> fields;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // frmAbout, "О программе": what the calculation is for, above the diagram of the stage.
-#include "design.h"
-#include "design_palette.h"
+#include "ui/design/design.h"
+#include "ui/design/info_window_controls.h"
+#include "ui/design/palette.h"
 
 namespace ui {
 namespace {
@@ -31,13 +32,13 @@ constexpr FieldDesign kFields[] = {
 // diagram's blank lower right corner.
 constexpr PictureDesign kPictures[] = {
     // name       resource                 left top   width height  fit                      spoken as
-    {"Picture1", ":/pictures/diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize, "Схема входного каскада",
+    {"Picture1", "diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize, "Схема входного каскада",
      kDiagramDescription},
 };
 
 constexpr ButtonDesign kButtons[] = {
     // name    caption   left  top   width height  face     font      tab role
-    {"cmdOK", "Понял", {5520, 7320, 1620, 705}, kYellow, kTimes12, 0, ButtonRole::DefaultAndCancel},
+    {info_window::cmdOK, "Понял", {5520, 7320, 1620, 705}, kYellow, kTimes12, 0, ButtonRole::DefaultAndCancel},
 };
 // clang-format on
 
@@ -49,7 +50,7 @@ const WindowDesign kFrmAboutDesign{
     .clientSize = {7830, 8370},
     .clientPosition = TwipsPoint{4230, 2445},
     .background = kBlack,
-    .icon = ":/pictures/emblem.ico",
+    .icon = "emblem.ico",
     .taskbarButton = false,
     .fields = kFields,
     .pictures = kPictures,

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "design.h"
+#include "ui/design/design.h"
 
 class QPushButton;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "build_window.h"
+#include "ui/qt/build_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,10 +11,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <map>
 
-#include "dotted_line.h"
-#include "platform/platform.h"
+#include "ui/qt/dotted_line.h"
+#include "ui/qt/platform/platform.h"
 
 namespace ui {
 namespace {
@@ -109,11 +108,15 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
     return field;
 }
 
-void AddPicture(QWidget& window, const PictureDesign& design) {
+QString ResourcePath(std::string_view file) {
+    return QStringLiteral(":/pictures/") + Text(file);
+}
+
+QLabel* AddPicture(QWidget& window, const PictureDesign& design) {
     auto* picture = Place<QLabel>(window, design.name, design.geometry);
     picture->setAccessibleName(Text(design.spokenName));
     picture->setAccessibleDescription(Text(design.spokenDescription));
-    const QPixmap pixmap(Text(design.resource));
+    const QPixmap pixmap(ResourcePath(design.resource));
     if (design.fit == PictureFit::NaturalSize) {
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setPixmap(pixmap);
@@ -122,9 +125,10 @@ void AddPicture(QWidget& window, const PictureDesign& design) {
         picture->setPixmap(
             pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
+    return picture;
 }
 
-void AddLabel(QWidget& window, const LabelDesign& design) {
+QLabel* AddLabel(QWidget& window, const LabelDesign& design) {
     auto* label = Place<QLabel>(window, design.name, design.geometry, design.font);
     label->setText(Text(design.caption));
     label->setTextFormat(Qt::PlainText);
@@ -132,6 +136,7 @@ void AddLabel(QWidget& window, const LabelDesign& design) {
     label->setAutoFillBackground(true);
     Paint(*label, QPalette::Window, design.background);
     Paint(*label, QPalette::WindowText, design.text);
+    return label;
 }
 
 QPushButton* AddButton(QWidget& window, const ButtonDesign& design) {
@@ -142,10 +147,11 @@ QPushButton* AddButton(QWidget& window, const ButtonDesign& design) {
     return button;
 }
 
-void AddLine(QWidget& window, const LineDesign& design) {
+DottedLine* AddLine(QWidget& window, const LineDesign& design) {
     auto* line = new DottedLine(QLine(Pixels(design.from), Pixels(design.to)),
                                 Resolve(design.colour), &window);
     line->setObjectName(Text(design.name));
+    return line;
 }
 
 void SetUpFrame(QWidget& window, const WindowDesign& design) {
@@ -161,7 +167,7 @@ void SetUpFrame(QWidget& window, const WindowDesign& design) {
         window.setGeometry(QRect(Pixels(*design.clientPosition), client));
     }
     if (!design.icon.empty()) {
-        window.setWindowIcon(QIcon(Text(design.icon)));
+        window.setWindowIcon(QIcon(ResourcePath(design.icon)));
     }
     window.setAutoFillBackground(true);
     Paint(window, QPalette::Window, design.background);
@@ -172,24 +178,38 @@ void SetUpFrame(QWidget& window, const WindowDesign& design) {
 
 }  // namespace
 
-void BuildWindow(QWidget& window, const WindowDesign& design) {
+QWidget* BuiltControls::Find(std::string_view name) const {
+    const auto found = m_controls.find(name);
+    return found != m_controls.end() ? found->second : nullptr;
+}
+
+void BuiltControls::Missing(std::string_view name, const char* kind) {
+    qFatal("the window has no %s named %.*s", kind, static_cast<int>(name.size()), name.data());
+}
+
+BuiltControls BuildWindow(QWidget& window, const WindowDesign& design) {
     SetUpFrame(window, design);
 
+    BuiltControls built;
     std::map<int, QWidget*> tabOrder;
     for (const FieldDesign& field : design.fields) {
-        tabOrder[field.tabIndex] = AddField(window, field);
+        QWidget* control = AddField(window, field);
+        built.Add(field.name, control);
+        tabOrder[field.tabIndex] = control;
     }
     for (const PictureDesign& picture : design.pictures) {
-        AddPicture(window, picture);
+        built.Add(picture.name, AddPicture(window, picture));
     }
     for (const LabelDesign& label : design.labels) {
-        AddLabel(window, label);
+        built.Add(label.name, AddLabel(window, label));
     }
     for (const ButtonDesign& button : design.buttons) {
-        tabOrder[button.tabIndex] = AddButton(window, button);
+        QPushButton* control = AddButton(window, button);
+        built.Add(button.name, control);
+        tabOrder[button.tabIndex] = control;
     }
     for (const LineDesign& line : design.lines) {
-        AddLine(window, line);
+        built.Add(line.name, AddLine(window, line));
     }
 
     QWidget* previous = nullptr;
@@ -202,6 +222,7 @@ void BuildWindow(QWidget& window, const WindowDesign& design) {
     if (!tabOrder.empty()) {
         tabOrder.begin()->second->setFocus();
     }
+    return built;
 }
 
 }  // namespace ui

@@ -19,7 +19,15 @@ private:
     void Command2_Click();
     void Command3_Click();
 
-    [[nodiscard]] QLineEdit* Field(const char* name) const;
+    // The fields by the quantity they hold, found once when the window is built.
+    QLineEdit* m_F = nullptr;
+    QLineEdit* m_C2 = nullptr;
+    QLineEdit* m_C5 = nullptr;
+    QLineEdit* m_C7 = nullptr;
+    QLineEdit* m_R5 = nullptr;
+    QLineEdit* m_R6 = nullptr;
+    QLineEdit* m_R9 = nullptr;
+    QLineEdit* m_gain = nullptr;
 };
 
 }  // namespace ui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dotted_line.h"
+#include "ui/qt/dotted_line.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Form1, the main window: seven input rows, the result row and three buttons along the top.
-#include "design.h"
-#include "design_palette.h"
+#include "ui/design/design.h"
+#include "ui/design/form1_controls.h"
+#include "ui/design/palette.h"
 
 namespace ui {
 namespace {
@@ -12,14 +13,14 @@ constexpr FontDesign kLabelFont{"MS Sans Serif", 12};
 // clang-format off
 constexpr FieldDesign kFields[] = {
     // name        lines               left  top   width height  text    text colour        background   font        tab spoken as
-    {"Text10(2)", FieldLines::Single, {3480, 1200, 1695, 555}, "10",   kWindowTextColour, kOrange,     kFieldFont, 13, "Рабочая частота, кГц"},
-    {"Text1(0)",  FieldLines::Single, {3480, 1800, 1695, 555}, "1200", kWindowTextColour, kOrange,     kFieldFont,  0, "Резистор R6, Ом"},
-    {"Text2(0)",  FieldLines::Single, {3480, 2400, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont,  1, "Резистор R5, кОм"},
-    {"Text5(1)",  FieldLines::Single, {3480, 3000, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont, 11, "Резистор R9, кОм"},
-    {"Text6(1)",  FieldLines::Single, {3480, 3600, 1695, 555}, "4700", kWindowTextColour, kLightGreen, kFieldFont, 10, "Конденсатор С2, пФ"},
-    {"Text9(3)",  FieldLines::Single, {3480, 4200, 1695, 555}, "33",   kWindowTextColour, kLightGreen, kFieldFont, 14, "Конденсатор С5, нФ"},
-    {"Text8(3)",  FieldLines::Single, {3480, 4800, 1695, 555}, "22",   kWindowTextColour, kLightGreen, kFieldFont, 15, "Конденсатор С7, пФ"},
-    {"Text8(0)",  FieldLines::Single, {3480, 5640, 1695, 555}, "0",    kWindowTextColour, kLightGreen, kFieldFont, 21, "Коэфициент усиления"},
+    {form1::Text10_2, FieldLines::Single, {3480, 1200, 1695, 555}, "10",   kWindowTextColour, kOrange,     kFieldFont, 13, "Рабочая частота, кГц"},
+    {form1::Text1_0,  FieldLines::Single, {3480, 1800, 1695, 555}, "1200", kWindowTextColour, kOrange,     kFieldFont,  0, "Резистор R6, Ом"},
+    {form1::Text2_0,  FieldLines::Single, {3480, 2400, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont,  1, "Резистор R5, кОм"},
+    {form1::Text5_1,  FieldLines::Single, {3480, 3000, 1695, 555}, "100",  kWindowTextColour, kLightGreen, kFieldFont, 11, "Резистор R9, кОм"},
+    {form1::Text6_1,  FieldLines::Single, {3480, 3600, 1695, 555}, "4700", kWindowTextColour, kLightGreen, kFieldFont, 10, "Конденсатор С2, пФ"},
+    {form1::Text9_3,  FieldLines::Single, {3480, 4200, 1695, 555}, "33",   kWindowTextColour, kLightGreen, kFieldFont, 14, "Конденсатор С5, нФ"},
+    {form1::Text8_3,  FieldLines::Single, {3480, 4800, 1695, 555}, "22",   kWindowTextColour, kLightGreen, kFieldFont, 15, "Конденсатор С7, пФ"},
+    {form1::Text8_0,  FieldLines::Single, {3480, 5640, 1695, 555}, "0",    kWindowTextColour, kLightGreen, kFieldFont, 21, "Коэфициент усиления"},
 };
 
 // The С in the capacitor captions is the Cyrillic letter; the R of the resistors is Latin.
@@ -46,9 +47,9 @@ constexpr LabelDesign kLabels[] = {
 // None of them is the default or cancel button: Enter in a field presses nothing.
 constexpr ButtonDesign kButtons[] = {
     // name       caption          left  top  width height  face     font         tab role
-    {"Command1", "Расчет",        {960,  120, 1695, 525}, kGreen,  kTimes12, 2, ButtonRole::Plain},
-    {"Command2", "О программе",   {2640, 120, 1695, 525}, kYellow, kTimes12, 3, ButtonRole::Plain},
-    {"Command3", "Автор",         {4320, 120, 1695, 525}, kRed,    kTimes12, 4, ButtonRole::Plain},
+    {form1::Command1, "Расчет",        {960,  120, 1695, 525}, kGreen,  kTimes12, 2, ButtonRole::Plain},
+    {form1::Command2, "О программе",   {2640, 120, 1695, 525}, kYellow, kTimes12, 3, ButtonRole::Plain},
+    {form1::Command3, "Автор",         {4320, 120, 1695, 525}, kRed,    kTimes12, 4, ButtonRole::Plain},
 };
 
 // Two dotted frames sharing a side: the input rows above, the result row below. There has
@@ -73,7 +74,7 @@ const WindowDesign kForm1Design{
     .clientSize = {6855, 6510},
     .clientPosition = std::nullopt,
     .background = kBlack,
-    .icon = ":/pictures/program.ico",
+    .icon = "program.ico",
     .taskbarButton = true,
     .fields = kFields,
     .pictures = {},

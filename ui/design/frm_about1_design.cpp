@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // frmAbout1, "Автор программы": the author's portrait and card.
-#include "design.h"
-#include "design_palette.h"
+#include "ui/design/design.h"
+#include "ui/design/info_window_controls.h"
+#include "ui/design/palette.h"
 
 namespace ui {
 namespace {
@@ -18,7 +19,7 @@ constexpr std::string_view kAffiliation =
 // clang-format off
 constexpr PictureDesign kPictures[] = {
     // name   resource                left top  width height  fit                      spoken as
-    {"OLE1", ":/pictures/author.bmp", {120, 120, 2055, 3015}, PictureFit::ScaledToFit, "Портрет автора",
+    {"OLE1", "author.bmp", {120, 120, 2055, 3015}, PictureFit::ScaledToFit, "Портрет автора",
      "Рисованный портрет автора"},
 };
 
@@ -36,7 +37,7 @@ constexpr FieldDesign kFields[] = {
 
 constexpr ButtonDesign kButtons[] = {
     // name    caption          left  top   width height  face     font      tab role
-    {"cmdOK", "Знаю такого)", {3960, 2640, 1620, 465}, kYellow, kTimes12, 0, ButtonRole::DefaultAndCancel},
+    {info_window::cmdOK, "Знаю такого)", {3960, 2640, 1620, 465}, kYellow, kTimes12, 0, ButtonRole::DefaultAndCancel},
 };
 // clang-format on
 

@@ -2,7 +2,7 @@
 // The colours and the one face that the windows share, named once for every design table.
 #pragma once
 
-#include "design.h"
+#include "ui/design/design.h"
 
 namespace ui {
 

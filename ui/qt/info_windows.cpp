@@ -1,23 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "info_windows.h"
+#include "ui/qt/info_windows.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 
-#include "build_window.h"
+#include "ui/design/info_window_controls.h"
+#include "ui/qt/build_window.h"
 
 namespace ui {
 
 InfoWindow::InfoWindow(const WindowDesign& design) : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
-    BuildWindow(*this, design);
-    for (const ButtonDesign& button : design.buttons) {
-        if (button.role == ButtonRole::DefaultAndCancel) {
-            m_cancelButton = findChild<QPushButton*>(QString::fromUtf8(button.name));
-        }
-    }
-    connect(findChild<QPushButton*>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
-            &InfoWindow::cmdOK_Click);
+    const BuiltControls built = BuildWindow(*this, design);
+    m_cancelButton = built.Get<QPushButton>(info_window::cmdOK);
+    connect(m_cancelButton, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
 }
 
 // Escape presses the cancel button, as Enter presses the default one.

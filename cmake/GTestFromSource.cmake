@@ -1,0 +1,11 @@
+# GoogleTest for the cross builds (Windows, WebAssembly): Debian's googletest package ships its
+# sources, and each cross build compiles them with its own compiler.
+if(NOT TARGET GTest::gtest_main)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    if(EMSCRIPTEN)
+        set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    endif()
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+    add_library(GTest::gtest ALIAS gtest)
+endif()

@@ -1,0 +1,16 @@
+# fast_float reads the numbers and {fmt} writes the result, in every build, so that Linux,
+# Windows and the web page read and write the same digits. Both are header-only and come from
+# Debian (libfast-float-dev, libfmt-dev). A cross compiler must not search the system's include
+# folder, which holds Linux headers, so the two libraries' headers are copied into a folder of
+# their own under the build tree and only that folder is given to it.
+find_path(FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH
+          REQUIRED)
+find_path(FMT_INCLUDE_DIR fmt/format.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+set(number_text_headers ${CMAKE_BINARY_DIR}/number-text-headers)
+file(COPY ${FAST_FLOAT_INCLUDE_DIR}/fast_float DESTINATION ${number_text_headers})
+file(COPY ${FMT_INCLUDE_DIR}/fmt DESTINATION ${number_text_headers})
+
+add_library(number_text_libraries INTERFACE)
+target_include_directories(number_text_libraries SYSTEM INTERFACE ${number_text_headers})
+target_compile_definitions(number_text_libraries INTERFACE FMT_HEADER_ONLY)
