@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/gain.h"
 
@@ -36,50 +41,59 @@ TEST(CalculateGain, ReferenceCircuitStepByStep) {
     EXPECT_NEAR(steps->K, 53.0694, 0.0001);
 }
 
+// One row of tests/data/gain_cases.tsv, which the web page's tests read too.
 struct Case {
-    const char* what;
-    calc::GainTexts texts;
+    std::string what;
+    std::array<std::string, 7> texts;  // F, C2, C5, C7, R5, R6, R9
     std::optional<std::string> shown;  // empty: the calculation fails
 };
 
-calc::GainTexts With(calc::GainTexts texts, std::string_view calc::GainTexts::*field,
-                     std::string_view text) {
-    texts.*field = text;
-    return texts;
+std::vector<std::string> SplitAtTabs(const std::string& line) {
+    std::vector<std::string> cells;
+    std::string::size_type start = 0;
+    for (auto tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+        cells.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    cells.push_back(line.substr(start));
+    return cells;
 }
 
-using T = calc::GainTexts;
-
-const Case kCases[] = {
-    {"reference circuit", kReference, "53.1"},
-    {"1 kHz", With(kReference, &T::F, "1"), "17.1"},
-    {"20 kHz", With(kReference, &T::F, "20"), "55.1"},
-    {"comma ends the number", With(kReference, &T::F, "10,5"), "53.1"},
-    {"blanks between digits", With(kReference, &T::F, " 1 0"), "53.1"},
-    {"R5 and R6 empty", With(With(kReference, &T::R5, ""), &T::R6, ""), "208"},
-    {"negative R9 gives a negative gain", With(kReference, &T::R9, "-100"), "-70.1"},
-    // Each reactance divides by its capacitance and by the frequency.
-    {"empty frequency", With(kReference, &T::F, ""), std::nullopt},
-    {"zero frequency", With(kReference, &T::F, "0"), std::nullopt},
-    {"no number in C2", With(kReference, &T::C2, "abc"), std::nullopt},
-    {"zero C5", With(kReference, &T::C5, "0"), std::nullopt},
-    {"zero C7", With(kReference, &T::C7, "0.0"), std::nullopt},
-    // R9 + X7 = 0: R9 cancels the reactance of C7 exactly.
-    {"feedback branches cancel", With(With(kReference, &T::C7, "-1"), &T::R9, "15923.566878980893"),
-     std::nullopt},
-    // ZA + ZB = 0: R6 cancels the reactances of C2 and C5 exactly.
-    {"input branches cancel", With(With(kReference, &T::R5, "0"), &T::R6, "-3870.5252826407454"),
-     std::nullopt},
-    {"frequency overflows", With(kReference, &T::F, "1E306"), std::nullopt},
-    {"R9 overflows", With(kReference, &T::R9, "1E306"), std::nullopt},
-    {"number beyond a double", With(kReference, &T::R6, "1E400"), std::nullopt},
-    {"hex wider than 32 bits", With(kReference, &T::R5, "&H100000000"), std::nullopt},
-};
+std::vector<Case> ReadCases() {
+    std::ifstream file(GAIN_CASES_FILE);
+    std::vector<Case> cases;
+    bool header = true;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        if (std::exchange(header, false)) {
+            continue;
+        }
+        const std::vector<std::string> cells = SplitAtTabs(line);
+        if (cells.size() != 9) {
+            ADD_FAILURE() << "not nine cells: " << line;
+            continue;
+        }
+        Case c{.what = cells[0], .texts = {}, .shown = std::nullopt};
+        std::copy(cells.begin() + 1, cells.begin() + 8, c.texts.begin());
+        if (cells[8] != "fails") {
+            c.shown = cells[8];
+        }
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
 
 TEST(CalculateGain, ShowsTheRoundedGainOrFails) {
-    for (const Case& c : kCases) {
+    const std::vector<Case> cases = ReadCases();
+    ASSERT_FALSE(cases.empty()) << "no cases read from " << GAIN_CASES_FILE;
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(calc::CalculateGain(c.texts, "."), c.shown);
+        const auto& [F, C2, C5, C7, R5, R6, R9] = c.texts;
+        const calc::GainTexts texts{
+            .F = F, .C2 = C2, .C5 = C5, .C7 = C7, .R5 = R5, .R6 = R6, .R9 = R9};
+        EXPECT_EQ(calc::CalculateGain(texts, "."), c.shown);
     }
 }
 
