@@ -13,4 +13,7 @@ file(COPY ${FMT_INCLUDE_DIR}/fmt DESTINATION ${number_text_headers})
 
 add_library(number_text_libraries INTERFACE)
 target_include_directories(number_text_libraries SYSTEM INTERFACE ${number_text_headers})
-target_compile_definitions(number_text_libraries INTERFACE FMT_HEADER_ONLY)
+# Without a locale-dependent thousands separator {fmt} needs no std::locale at all, which keeps
+# the C++ library's locale support out of the WebAssembly.
+target_compile_definitions(number_text_libraries INTERFACE FMT_HEADER_ONLY
+                                                           FMT_STATIC_THOUSANDS_SEPARATOR)

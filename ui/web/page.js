@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: MIT
+// The handlers of the three windows, and what a desktop's window manager would do for them:
+// the tab cycle, placing, dragging and closing the information windows, scaling to the screen.
+"use strict";
+
+const screenArea = document.getElementById("screen");
+const form1 = document.getElementById(kWindows.Form1);
+const announcement = document.getElementById("announcement");
+
+function Control(windowElement, name) {
+    const found = windowElement.querySelector(`[data-control="${CSS.escape(name)}"]`);
+    if (found === null) {
+        throw new Error(`${windowElement.id} has no control ${name}`);
+    }
+    return found;
+}
+
+// ---- Form1 ------------------------------------------------------------------------------
+
+// In the order the calculation reads them: F, C2, C5, C7, R5, R6, R9.
+const gainInputs = [kForm1.Text10_2, kForm1.Text6_1, kForm1.Text9_3, kForm1.Text8_3,
+                    kForm1.Text2_0, kForm1.Text1_0, kForm1.Text5_1].map((n) => Control(form1, n));
+const result = Control(form1, kForm1.Text8_0);
+
+// The calculation, started at once so that it is ready by the first press.
+const calculation = createCalc().then((module) => {
+    const calculateGain = module.cwrap("CalculateGain", "number", Array(8).fill("string"));
+    return (texts, separator) => {
+        const shown = calculateGain(...texts, separator);
+        return shown === 0 ? null : module.UTF8ToString(shown);
+    };
+});
+
+// The browser's languages decide the separator, as the desktop's regional settings do there.
+function DecimalSeparator() {
+    const parts = new Intl.NumberFormat(navigator.languages).formatToParts(1.5);
+    return parts.find((part) => part.type === "decimal")?.value ?? ".";
+}
+
+let audio = null;
+
+// A failed calculation says nothing and changes nothing; a short tone tells the user the press
+// was heard.
+function Beep() {
+    if (typeof AudioContext !== "function") {
+        return;
+    }
+    audio ??= new AudioContext();
+    const tone = new OscillatorNode(audio, {type: "sine", frequency: 880});
+    const volume = new GainNode(audio, {gain: 0.2});
+    tone.connect(volume).connect(audio.destination);
+    tone.start();
+    tone.stop(audio.currentTime + 0.15);
+}
+
+function Announce(text) {
+    // Emptied first, so that the same result pressed twice is read out twice.
+    announcement.textContent = "";
+    setTimeout(() => { announcement.textContent = text; }, 50);
+}
+
+async function Command1_Click() {
+    const calculate = await calculation;
+    const shown = calculate(gainInputs.map((field) => field.value), DecimalSeparator());
+    if (shown === null) {
+        Beep();
+        return;
+    }
+    result.value = shown;
+    Announce(`${result.getAttribute("aria-label")}: ${shown}`);
+}
+
+function Command2_Click() {
+    OpenInfoWindow(kWindows.frmAbout);
+}
+
+function Command3_Click() {
+    OpenInfoWindow(kWindows.frmAbout1);
+}
+
+// ---- the information windows ------------------------------------------------------------
+
+// One slot per window: the window on the page while it is open, nothing once it is closed.
+const infoWindows = new Map([[kWindows.frmAbout, null], [kWindows.frmAbout1, null]]);
+
+function OpenInfoWindow(name) {
+    if (infoWindows.get(name) !== null) {
+        return;  // already open: it stays as it is
+    }
+    // Built afresh from the design every time: a text edited before closing comes back whole.
+    const design = document.getElementById(`${name}-design`);
+    const dialog = design.content.firstElementChild.cloneNode(true);
+    const returnFocus = document.activeElement;
+    screenArea.append(dialog);
+    dialog.show();
+    Place(dialog, DesignPosition(dialog));
+    infoWindows.set(name, dialog);
+
+    const cmdOK = Control(dialog, kInfoWindow.cmdOK);
+    const close = () => {
+        dialog.close();
+        dialog.remove();
+        infoWindows.set(name, null);
+        if (returnFocus instanceof HTMLElement && returnFocus.isConnected) {
+            returnFocus.focus();
+        }
+    };
+    cmdOK.addEventListener("click", () => cmdOK_Click(close));
+    dialog.querySelector(".close-box").addEventListener("click", close);
+    dialog.addEventListener("keydown", (event) => {
+        // Enter and Escape press the default and cancel button; Enter in a text is a new line.
+        const newLine = event.key === "Enter" && event.target instanceof HTMLTextAreaElement;
+        if ((event.key === "Enter" && !newLine) || event.key === "Escape") {
+            event.preventDefault();
+            cmdOK.click();
+        }
+    });
+    MakeDraggable(dialog);
+    cmdOK.focus();
+}
+
+function cmdOK_Click(close) {
+    close();
+}
+
+// ---- what the window manager does ---------------------------------------------------------
+
+// A window narrower than the screen keeps its design size; a wider one shrinks to fit, whole.
+function ScaleFor(element) {
+    return Math.min(1, document.documentElement.clientWidth / element.offsetWidth);
+}
+
+function Scale(element) {
+    element.style.transform = `scale(${ScaleFor(element)})`;
+}
+
+function TitleBarHeight(dialog) {
+    return dialog.querySelector(".client").offsetTop;
+}
+
+// Where the design puts the window's client area, with the frame and title bar around it, all
+// scaled as the window is.
+function DesignPosition(dialog) {
+    const style = getComputedStyle(dialog);
+    const scale = ScaleFor(dialog);
+    const left = Number(style.getPropertyValue("--client-left")) - dialog.clientLeft;
+    const top = Number(style.getPropertyValue("--client-top")) - dialog.clientTop -
+                TitleBarHeight(dialog);
+    return {left: left * scale, top: top * scale};
+}
+
+// Moved only as far as it takes to keep the whole window on the screen.
+function Place(dialog, {left, top}) {
+    Scale(dialog);
+    const box = dialog.getBoundingClientRect();
+    const screenWidth = document.documentElement.clientWidth;
+    const screenHeight = window.innerHeight;
+    dialog.style.left = `${Math.max(0, Math.min(left, screenWidth - box.width))}px`;
+    dialog.style.top = `${Math.max(0, Math.min(top, screenHeight - box.height))}px`;
+}
+
+function MakeDraggable(dialog) {
+    const titleBar = dialog.querySelector(".title-bar");
+    titleBar.addEventListener("pointerdown", (event) => {
+        if (event.button !== 0 || event.target.closest(".close-box") !== null) {
+            return;
+        }
+        const start = {x: event.clientX, y: event.clientY, left: dialog.offsetLeft,
+                       top: dialog.offsetTop};
+        titleBar.setPointerCapture(event.pointerId);
+        const move = (moved) => Place(dialog, {left: start.left + moved.clientX - start.x,
+                                               top: start.top + moved.clientY - start.y});
+        const stop = () => {
+            titleBar.removeEventListener("pointermove", move);
+            titleBar.removeEventListener("pointerup", stop);
+            titleBar.removeEventListener("pointercancel", stop);
+        };
+        titleBar.addEventListener("pointermove", move);
+        titleBar.addEventListener("pointerup", stop);
+        titleBar.addEventListener("pointercancel", stop);
+    });
+}
+
+// Tab and Shift+Tab go round the controls of the window that has the focus, in the designed
+// order, and never leave it: each window is a window of its own.
+function TabOrder(windowElement) {
+    return [...windowElement.querySelectorAll("[data-tab]")]
+        .sort((a, b) => Number(a.dataset.tab) - Number(b.dataset.tab));
+}
+
+function MoveFocus(event) {
+    if (event.key !== "Tab" || event.ctrlKey || event.altKey || event.metaKey) {
+        return;
+    }
+    const active = document.activeElement;
+    const windowElement = active?.closest(".window") ?? form1;
+    const order = TabOrder(windowElement);
+    const at = order.indexOf(active);
+    const step = event.shiftKey ? -1 : 1;
+    const next = at < 0 ? order[0] : order[(at + step + order.length) % order.length];
+    event.preventDefault();
+    next.focus();
+    if (next instanceof HTMLInputElement) {
+        next.select();  // as on the desktop: tabbing into a field selects its text
+    }
+}
+
+function FitToScreen() {
+    Scale(form1);
+    for (const dialog of infoWindows.values()) {
+        if (dialog !== null) {
+            Place(dialog, {left: dialog.offsetLeft, top: dialog.offsetTop});
+        }
+    }
+}
+
+Control(form1, kForm1.Command1).addEventListener("click", Command1_Click);
+Control(form1, kForm1.Command2).addEventListener("click", Command2_Click);
+Control(form1, kForm1.Command3).addEventListener("click", Command3_Click);
+document.addEventListener("keydown", MoveFocus);
+window.addEventListener("resize", FitToScreen);
+FitToScreen();
+TabOrder(form1)[0].focus();
+
+// Offline after the first visit; a browser without service workers simply goes online.
+if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js");
+}

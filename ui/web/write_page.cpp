@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// Writes the page's markup and layout from the design tables at build time.
+// Usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY
+//        fills in index.html.in and manifest.webmanifest.in, and writes layout.css and
+//        controls.js beside them
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "ui/design/design.h"
+#include "ui/design/form1_controls.h"
+#include "ui/design/info_window_controls.h"
+#include "ui/web/page_layout.h"
+
+namespace {
+
+using ui::web::WindowKind;
+
+std::string Read(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void Write(const std::filesystem::path& path, std::string_view text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    if (!file.flush()) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void Replace(std::string& text, std::string_view marker, std::string_view by) {
+    const auto at = text.find(marker);
+    if (at == std::string::npos) {
+        throw std::runtime_error("the template has no " + std::string(marker));
+    }
+    text.replace(at, marker.size(), by);
+}
+
+// A browser collapses runs of spaces in a title and drops a leading one; no-break spaces keep
+// the title as designed.
+std::string KeptSpaces(std::string_view title) {
+    std::string kept;
+    for (char c : title) {
+        kept += c == ' ' ? std::string_view("\u00a0") : std::string_view(&c, 1);
+    }
+    return kept;
+}
+
+// The names the page's script finds its controls and windows by, from the same constants as
+// the design tables, so a renamed control is renamed for the script too.
+std::string ControlNames() {
+    namespace form1 = ui::form1;
+    const std::pair<std::string_view, std::string_view> form1Controls[] = {
+        {"Text10_2", form1::Text10_2}, {"Text6_1", form1::Text6_1},   {"Text9_3", form1::Text9_3},
+        {"Text8_3", form1::Text8_3},   {"Text2_0", form1::Text2_0},   {"Text1_0", form1::Text1_0},
+        {"Text5_1", form1::Text5_1},   {"Text8_0", form1::Text8_0},   {"Command1", form1::Command1},
+        {"Command2", form1::Command2}, {"Command3", form1::Command3},
+    };
+    std::string script =
+        "// Written by write_page from the design tables' control names.\n"
+        "\"use strict\";\n"
+        "const kForm1 = Object.freeze({\n";
+    for (const auto& [key, name] : form1Controls) {
+        script += "    " + std::string(key) + ": \"" + std::string(name) + "\",\n";
+    }
+    script += "});\nconst kInfoWindow = Object.freeze({cmdOK: \"" +
+              std::string(ui::info_window::cmdOK) + "\"});\n";
+    script += "const kWindows = Object.freeze({Form1: \"" + std::string(ui::kForm1Design.name) +
+              "\", frmAbout: \"" + std::string(ui::kFrmAboutDesign.name) + "\", frmAbout1: \"" +
+              std::string(ui::kFrmAbout1Design.name) + "\"});\n";
+    return script;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY\n", stderr);
+        return 2;
+    }
+    try {
+        const std::filesystem::path source = argv[1];
+        const std::filesystem::path out = argv[2];
+        std::string page = Read(source / "index.html.in");
+        Replace(page, "@TITLE@", ui::web::Escaped(KeptSpaces(ui::kForm1Design.title)));
+        Replace(page, "@ICON@", ui::kForm1Design.icon);
+        Replace(page, "@WINDOWS@",
+                ui::web::WindowMarkup(ui::kForm1Design, WindowKind::Panel) +
+                    ui::web::WindowMarkup(ui::kFrmAboutDesign, WindowKind::Dialog) +
+                    ui::web::WindowMarkup(ui::kFrmAbout1Design, WindowKind::Dialog));
+        Write(out / "index.html", page);
+        Write(out / "layout.css",
+              "/* Written by write_page from the design tables: edit those, not this. */\n" +
+                  ui::web::WindowStyle(ui::kForm1Design, WindowKind::Panel) +
+                  ui::web::WindowStyle(ui::kFrmAboutDesign, WindowKind::Dialog) +
+                  ui::web::WindowStyle(ui::kFrmAbout1Design, WindowKind::Dialog));
+        Write(out / "controls.js", ControlNames());
+
+        // The name under an installed icon: the title without its padding.
+        std::string manifest = Read(source / "manifest.webmanifest.in");
+        std::string_view name = ui::kForm1Design.title;
+        name.remove_prefix(name.find_first_not_of(' '));
+        Replace(manifest, "@NAME@", name);
+        const std::string background = ui::web::CssColour(ui::kForm1Design.background);
+        Replace(manifest, "@BACKGROUND@", background);
+        Replace(manifest, "@BACKGROUND@", background);
+        Write(out / "manifest.webmanifest", manifest);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "write_page: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
