@@ -237,4 +237,34 @@ std::string WindowStyle(const WindowDesign& design, WindowKind kind) {
     return style;
 }
 
+std::string GeometryJson(const WindowDesign& design) {
+    const auto box = [](TwipsRect r) {
+        return fmt::format("[{}, {}, {}, {}]", r.left, r.top, r.width, r.height);
+    };
+    std::string controls;
+    const auto add = [&](std::string_view name, TwipsRect r) {
+        controls += fmt::format("{}\n    \"{}\": {}", controls.empty() ? "" : ",", name, box(r));
+    };
+    for (const FieldDesign& field : design.fields) {
+        add(field.name, field.geometry);
+    }
+    for (const PictureDesign& picture : design.pictures) {
+        add(picture.name, picture.geometry);
+    }
+    for (const LabelDesign& label : design.labels) {
+        add(label.name, label.geometry);
+    }
+    for (const ButtonDesign& button : design.buttons) {
+        add(button.name, button.geometry);
+    }
+    for (const LineDesign& line : design.lines) {
+        add(line.name, {std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
+                        std::abs(line.to.x - line.from.x), std::abs(line.to.y - line.from.y)});
+    }
+    const TwipsPoint at = design.clientPosition.value_or(TwipsPoint{0, 0});
+    return fmt::format("\"{}\": {{\"client\": {}, \"controls\": {{{}\n}}}}", design.name,
+                       box({at.x, at.y, design.clientSize.width, design.clientSize.height}),
+                       controls);
+}
+
 }  // namespace ui::web

@@ -21,6 +21,11 @@ std::string WindowMarkup(const WindowDesign& design, WindowKind kind);
 // The style that places and paints the window and every control in it.
 std::string WindowStyle(const WindowDesign& design, WindowKind kind);
 
+// "name": {"client": [left, top, width, height], "controls": {"name": [left, top, width,
+// height], ...}}, in twips; a line's box covers both its ends, and a window placed by the
+// window manager is at 0, 0.
+std::string GeometryJson(const WindowDesign& design);
+
 // A colour as CSS writes it.
 std::string CssColour(Colour colour);
 

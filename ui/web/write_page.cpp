@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Writes the page's markup and layout from the design tables at build time.
-// Usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY
+// Usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY DESIGN_JSON
 //        fills in index.html.in and manifest.webmanifest.in, and writes layout.css and
-//        controls.js beside them
+//        controls.js beside them; DESIGN_JSON gets every window's geometry in twips, for the
+//        tests to check the page against
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -85,8 +86,8 @@ std::string ControlNames() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY DESIGN_JSON\n", stderr);
         return 2;
     }
     try {
@@ -116,6 +117,10 @@ int main(int argc, char** argv) {
         Replace(manifest, "@BACKGROUND@", background);
         Replace(manifest, "@BACKGROUND@", background);
         Write(out / "manifest.webmanifest", manifest);
+
+        Write(argv[3], "{\n" + ui::web::GeometryJson(ui::kForm1Design) + ",\n" +
+                           ui::web::GeometryJson(ui::kFrmAboutDesign) + ",\n" +
+                           ui::web::GeometryJson(ui::kFrmAbout1Design) + "\n}\n");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "write_page: %s\n", error.what());
         return 1;
