@@ -56,8 +56,8 @@ serve_web = _load_server_module()
 class Site:
     """build-web/site served on a free port of 127.0.0.1 until stop()."""
 
-    def __init__(self, site):
-        self.server = serve_web.make_server(site, 0)
+    def __init__(self, site, handler=serve_web.Handler):
+        self.server = serve_web.make_server(site, 0, handler)
         self.url = f"http://127.0.0.1:{self.server.server_port}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()

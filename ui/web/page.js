@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The handlers of the three windows, and what a desktop's window manager would do for them:
 // the tab cycle, placing, dragging and closing the information windows, scaling to the screen.
+// write_page puts kForm1, kInfoWindow and kWindows, the names of the controls and windows from
+// the design tables, before this script, and the build puts the calculation's loader
+// (createCalc) before both.
 "use strict";
 
 const screenArea = document.getElementById("screen");
@@ -222,7 +225,8 @@ window.addEventListener("resize", FitToScreen);
 FitToScreen();
 TabOrder(form1)[0].focus();
 
-// Offline after the first visit; a browser without service workers simply goes online.
+// Offline after the first visit; a browser without service workers simply goes online. Not
+// before the page has loaded: its files first, the copies for offline use after.
 if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js");
+    window.addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
 }

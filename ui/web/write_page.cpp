@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Writes the page's markup and layout from the design tables at build time.
-// Usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY DESIGN_JSON
-//        fills in index.html.in and manifest.webmanifest.in, and writes layout.css and
-//        controls.js beside them; DESIGN_JSON gets every window's geometry in twips, for the
-//        tests to check the page against
+// Usage: write_page SOURCE_DIRECTORY SITE_DIRECTORY HANDLERS_JS DESIGN_JSON
+//        fills in index.html.in and manifest.webmanifest.in and puts the windows' layout after
+//        page.css, all into SITE_DIRECTORY; HANDLERS_JS gets page.js with the control names
+//        before it, for the build to join to the calculation's loader; DESIGN_JSON gets every
+//        window's geometry in twips, for the tests to check the page against. One style sheet
+//        and one script: every file more is a request more before the first press.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -69,8 +71,8 @@ std::string ControlNames() {
         {"Command2", form1::Command2}, {"Command3", form1::Command3},
     };
     std::string script =
-        "// Written by write_page from the design tables' control names.\n"
         "\"use strict\";\n"
+        "// Written by write_page from the design tables' control names.\n"
         "const kForm1 = Object.freeze({\n";
     for (const auto& [key, name] : form1Controls) {
         script += "    " + std::string(key) + ": \"" + std::string(name) + "\",\n";
@@ -86,8 +88,9 @@ std::string ControlNames() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fputs("usage: write_page SOURCE_DIRECTORY OUTPUT_DIRECTORY DESIGN_JSON\n", stderr);
+    if (argc != 5) {
+        std::fputs("usage: write_page SOURCE_DIRECTORY SITE_DIRECTORY HANDLERS_JS DESIGN_JSON\n",
+                   stderr);
         return 2;
     }
     try {
@@ -101,12 +104,14 @@ int main(int argc, char** argv) {
                     ui::web::WindowMarkup(ui::kFrmAboutDesign, WindowKind::Dialog) +
                     ui::web::WindowMarkup(ui::kFrmAbout1Design, WindowKind::Dialog));
         Write(out / "index.html", page);
-        Write(out / "layout.css",
-              "/* Written by write_page from the design tables: edit those, not this. */\n" +
+        Write(out / "page.css",
+              Read(source / "page.css") +
+                  "\n/* The windows, written by write_page from the design tables. */\n" +
                   ui::web::WindowStyle(ui::kForm1Design, WindowKind::Panel) +
                   ui::web::WindowStyle(ui::kFrmAboutDesign, WindowKind::Dialog) +
                   ui::web::WindowStyle(ui::kFrmAbout1Design, WindowKind::Dialog));
-        Write(out / "controls.js", ControlNames());
+        // In a function of its own: strict, and none of its names in the loader's scope.
+        Write(argv[3], "(() => {\n" + ControlNames() + Read(source / "page.js") + "})();\n");
 
         // The name under an installed icon: the title without its padding.
         std::string manifest = Read(source / "manifest.webmanifest.in");
@@ -118,7 +123,7 @@ int main(int argc, char** argv) {
         Replace(manifest, "@BACKGROUND@", background);
         Write(out / "manifest.webmanifest", manifest);
 
-        Write(argv[3], "{\n" + ui::web::GeometryJson(ui::kForm1Design) + ",\n" +
+        Write(argv[4], "{\n" + ui::web::GeometryJson(ui::kForm1Design) + ",\n" +
                            ui::web::GeometryJson(ui::kFrmAboutDesign) + ",\n" +
                            ui::web::GeometryJson(ui::kFrmAbout1Design) + "\n}\n");
     } catch (const std::exception& error) {
