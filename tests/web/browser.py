@@ -5,9 +5,12 @@ Used by the page's tests and by bench/web-startup. Needs Debian's chromium, chro
 python3-selenium (run with /usr/bin/python3).
 """
 
+import functools
+import http.server
 import importlib.machinery
 import importlib.util
 import shutil
+import socket
 import tempfile
 import threading
 from pathlib import Path
@@ -53,18 +56,41 @@ def _load_server_module():
 serve_web = _load_server_module()
 
 
+class _CuttableServer(http.server.ThreadingHTTPServer):
+    """Remembers its open connections, so that stopping it cuts the kept-alive ones too."""
+
+    def __init__(self, *args):
+        self.connections = set()
+        super().__init__(*args)
+
+    def process_request(self, request, client_address):
+        self.connections.add(request)
+        super().process_request(request, client_address)
+
+    def shutdown_request(self, request):
+        self.connections.discard(request)
+        super().shutdown_request(request)
+
+
 class Site:
     """build-web/site served on a free port of 127.0.0.1 until stop()."""
 
     def __init__(self, site, handler=serve_web.Handler):
-        self.server = serve_web.make_server(site, 0, handler)
+        bound = functools.partial(handler, directory=str(site))
+        self.server = _CuttableServer(("127.0.0.1", 0), bound)
         self.url = f"http://127.0.0.1:{self.server.server_port}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
 
     def stop(self):
+        """As if the network were gone: no new connection, and the open ones cut."""
         self.server.shutdown()
         self.server.server_close()
+        for connection in list(self.server.connections):
+            try:
+                connection.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass  # already closed by its client
         self.thread.join()
 
 
