@@ -10,6 +10,8 @@ import io
 import json
 import os
 import re
+import shutil
+import tempfile
 import unittest
 from pathlib import Path
 
@@ -359,6 +361,47 @@ class Offline(PageTest):
         self.wait_for(lambda: self.js("return document.querySelector('#frmAbout [data-control=Picture1] img')"
                                       ".naturalWidth") == 486, "the diagram from the cache")
         self.site = browser.Site(SITE)  # for tearDownClass
+
+
+class NewRelease(PageTest):
+    """A visit after a new release is put up replaces the cached copy of the old one."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.TemporaryDirectory()
+        cls.served = Path(cls.scratch.name) / "site"
+        shutil.copytree(SITE, cls.served)
+        cls.site = browser.Site(cls.served)
+        cls.browser = browser.Browser(cls.language, cls.size, before_page=WATCH)
+        cls.driver = cls.browser.driver
+
+    @classmethod
+    def tearDownClass(cls):
+        super().tearDownClass()
+        cls.scratch.cleanup()
+
+    def caches(self):
+        return self.driver.execute_async_script("caches.keys().then(arguments[0])")
+
+    def cached_text(self, file):
+        return self.driver.execute_async_script(
+            "caches.match(arguments[0]).then((r) => r ? r.text() : null).then(arguments[1])",
+            file)
+
+    def test_next_visit_takes_the_new_release(self):
+        self.wait_for(lambda: self.js("return navigator.serviceWorker.controller !== null"),
+                      "the service worker in control", timeout=20)
+        old = self.caches()
+        self.assertEqual(len(old), 1)
+        worker = self.served / "sw.js"
+        worker.write_text(worker.read_text().replace(old[0], "gain-next-release"))
+        with open(self.served / "page.css", "a", encoding="utf-8") as style:
+            style.write("/* next release */\n")
+
+        self.driver.refresh()
+        self.wait_for(lambda: self.caches() == ["gain-next-release"], "the new cache alone",
+                      timeout=20)
+        self.assertTrue(self.cached_text("page.css").endswith("/* next release */\n"))
 
 
 class OwnFilesOnly(PageTest):
