@@ -110,12 +110,14 @@ function OpenInfoWindow(name) {
     };
     cmdOK.addEventListener("click", () => cmdOK_Click(close));
     dialog.querySelector(".close-box").addEventListener("click", close);
+    const defaultAndCancel = dialog.querySelector("[data-default-cancel]");
     dialog.addEventListener("keydown", (event) => {
         // Enter and Escape press the default and cancel button; Enter in a text is a new line.
         const newLine = event.key === "Enter" && event.target instanceof HTMLTextAreaElement;
-        if ((event.key === "Enter" && !newLine) || event.key === "Escape") {
+        if (defaultAndCancel !== null &&
+            ((event.key === "Enter" && !newLine) || event.key === "Escape")) {
             event.preventDefault();
-            cmdOK.click();
+            defaultAndCancel.click();
         }
     });
     MakeDraggable(dialog);
