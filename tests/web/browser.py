@@ -83,7 +83,8 @@ class Site:
         self.thread.start()
 
     def stop(self):
-        """As if the network were gone: no new connection, and the open ones cut."""
+        """As if the network were gone: no new connection, and the open ones cut. Stopping
+        a stopped site does nothing."""
         self.server.shutdown()
         self.server.server_close()
         for connection in list(self.server.connections):

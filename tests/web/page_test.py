@@ -360,7 +360,6 @@ class Offline(PageTest):
         self.press("Command2")
         self.wait_for(lambda: self.js("return document.querySelector('#frmAbout [data-control=Picture1] img')"
                                       ".naturalWidth") == 486, "the diagram from the cache")
-        self.site = browser.Site(SITE)  # for tearDownClass
 
 
 class NewRelease(PageTest):
