@@ -6,11 +6,14 @@
 set(expected
     bin/veltrana-gain
     share/applications/veltrana-gain.desktop
-    share/doc/veltrana-gain/LICENSE
+    share/doc/veltrana-gain/changelog.gz
+    share/doc/veltrana-gain/copyright
     share/icons/hicolor/16x16/apps/veltrana-gain.png
     share/icons/hicolor/256x256/apps/veltrana-gain.png
     share/icons/hicolor/32x32/apps/veltrana-gain.png
     share/icons/hicolor/48x48/apps/veltrana-gain.png
+    share/man/man1/veltrana-gain.1.gz
+    share/man/ru/man1/veltrana-gain.1.gz
     share/metainfo/org.example.veltrana_gain.metainfo.xml
 )
 
