@@ -7,8 +7,9 @@
 #include "ui/qt/platform/platform.h"
 
 int main(int argc, char* argv[]) {
-    // Without a display Qt would abort with a page of plugin diagnostics; one line says more.
-    if (const auto problem = ui::platform::DisplayProblem()) {
+    // Without a display or its plugin Qt would abort with a page of plugin diagnostics; one
+    // line says more.
+    if (const auto problem = ui::platform::ChooseWindowingSystem()) {
         std::fprintf(stderr, "veltrana-gain: %s\n", problem->c_str());
         return 1;
     }

@@ -17,7 +17,9 @@ QColor DesktopColour();
 // Keeps a top-level window out of the task bar. Call it before the window is first shown.
 void HideTaskbarButton(QWidget& window);
 
-// Why no window could be shown, in one line, or nothing when a display is there.
-std::optional<std::string> DisplayProblem();
+// Settles, before the application object exists, which windowing system the windows will be
+// shown on, so that Qt tries none that cannot come up. Returns why no window can be shown, in
+// one line that says what to do, or nothing when one can.
+std::optional<std::string> ChooseWindowingSystem();
 
 }  // namespace ui::platform

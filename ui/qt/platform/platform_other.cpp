@@ -10,7 +10,7 @@ QColor DesktopColour() {
 
 void HideTaskbarButton(QWidget&) {}
 
-std::optional<std::string> DisplayProblem() {
+std::optional<std::string> ChooseWindowingSystem() {
     return std::nullopt;
 }
 

@@ -12,11 +12,6 @@
 namespace ui::platform {
 namespace {
 
-bool IsSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
-}
-
 xcb_atom_t Atom(xcb_connection_t* connection, std::string_view name) {
     const xcb_intern_atom_cookie_t cookie =
         xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data());
@@ -50,27 +45,6 @@ void HideTaskbarButton(QWidget& window) {
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window.winId()),
                         state, XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
     xcb_flush(connection);
-}
-
-std::optional<std::string> DisplayProblem() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && *platform != '\0' && std::string_view(platform) != "xcb") {
-        return std::nullopt;  // the user chose another platform; Qt will tell about it
-    }
-    if (!IsSet("DISPLAY")) {
-        if (IsSet("WAYLAND_DISPLAY") && platform == nullptr) {
-            return std::nullopt;
-        }
-        return "no display to show the window on (DISPLAY is not set); start it from a "
-               "desktop session";
-    }
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (!reachable) {
-        return "cannot open the display \"" + std::string(std::getenv("DISPLAY")) + "\"";
-    }
-    return std::nullopt;
 }
 
 }  // namespace ui::platform
