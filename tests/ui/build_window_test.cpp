@@ -8,6 +8,7 @@
 
 #include "ui/qt/application_setup.h"
 #include "ui/qt/build_window.h"
+#include "ui/qt/faces.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ private slots:
         QCOMPARE(single->geometry(), QRect(10, 20, 100, 30));
         QCOMPARE(single->text(), QStringLiteral("1,5"));
         QCOMPARE(single->palette().color(QPalette::Base), QColor(255, 192, 128));
-        QCOMPARE(single->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(single->font().family(), ui::Face("Times New Roman"));
         QCOMPARE(single->font().pointSizeF(), 11.25);
         QCOMPARE(single->accessibleName(), QStringLiteral("Single, mm"));
         QVERIFY(single->font().bold());

@@ -2,11 +2,12 @@
 #include "ui/qt/application_setup.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+
+#include "ui/qt/faces.h"
 
 namespace ui {
 
@@ -14,13 +15,7 @@ void SetUpApplication() {
     // Native styles on some platforms paint buttons in their own colours; Fusion paints the
     // face in the palette's button colour everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The windows were designed in these faces. Where they are missing, the metric-compatible
-    // Liberation faces keep the text the size it was laid out for.
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif")});
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")});
+    ChooseFaces();
     // The program speaks Russian whatever the user's locale, so Qt's own words (Копировать,
     // Вставить in a field's menu) should too. Without Qt's translations installed they stay
     // English, which is no reason to fail.

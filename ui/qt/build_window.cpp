@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -13,7 +13,10 @@
 #include <QPushButton>
 
 #include "ui/qt/dotted_line.h"
+#include "ui/qt/faces.h"
 #include "ui/qt/platform/platform.h"
+#include "ui/qt/say_missing.h"
+#include "ui/qt/window_icon.h"
 
 namespace ui {
 namespace {
@@ -51,7 +54,7 @@ QColor Resolve(Colour colour) {
 }
 
 QFont Font(const FontDesign& design) {
-    QFont font(Text(design.face));
+    QFont font(Face(design.face));
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     return font;
@@ -116,7 +119,13 @@ QLabel* AddPicture(QWidget& window, const PictureDesign& design) {
     auto* picture = Place<QLabel>(window, design.name, design.geometry);
     picture->setAccessibleName(Text(design.spokenName));
     picture->setAccessibleDescription(Text(design.spokenDescription));
-    const QPixmap pixmap(ResourcePath(design.resource));
+    QImageReader reader(ResourcePath(design.resource));
+    const QPixmap pixmap = QPixmap::fromImage(reader.read());
+    if (pixmap.isNull()) {
+        SayMissing(QStringLiteral("the picture %1 cannot be decoded; install libqt6gui6, "
+                                  "which brings Qt's image plugins")
+                       .arg(Text(design.resource)));
+    }
     if (design.fit == PictureFit::NaturalSize) {
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setPixmap(pixmap);
@@ -167,7 +176,7 @@ void SetUpFrame(QWidget& window, const WindowDesign& design) {
         window.setGeometry(QRect(Pixels(*design.clientPosition), client));
     }
     if (!design.icon.empty()) {
-        window.setWindowIcon(QIcon(ResourcePath(design.icon)));
+        window.setWindowIcon(WindowIcon(ResourcePath(design.icon), window));
     }
     window.setAutoFillBackground(true);
     Paint(window, QPalette::Window, design.background);

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// Tells the user on standard error, once a run, about a piece of the system the windows need
+// and did not find: what is missing and what brings it. The program goes on without it; the
+// line explains the boxes or the empty frame the user would otherwise see without a word.
+void SayMissing(const QString& what);
+
+}  // namespace ui
