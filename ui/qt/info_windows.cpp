@@ -6,11 +6,15 @@
 
 #include "ui/design/info_window_controls.h"
 #include "ui/qt/build_window.h"
+#include "ui/qt/second_click_filter.h"
 
 namespace ui {
 
 InfoWindow::InfoWindow(const WindowDesign& design) : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closing on the first click of a double-click must not hand the second to the window
+    // beneath.
+    SecondClickFilter::Install();
     const BuiltControls built = BuildWindow(*this, design);
     m_cancelButton = built.Get<QPushButton>(info_window::cmdOK);
     connect(m_cancelButton, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// A double-click on the button that closes an information window is one action: its second
+// click changes nothing in the main window beneath.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QtTest>
+
+#include "ui/qt/application_setup.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/info_windows.h"
+
+namespace {
+
+// Mouse events as the windowing system delivers them, each with its own time stamp, so that
+// Qt's double-click detection sees the real timing; QTest's clicks space themselves out to
+// avoid double-clicks.
+class Mouse {
+public:
+    void Press(QWidget* widget, QPoint at, int afterMs) { Send(widget, at, true, afterMs); }
+    void Release(QWidget* widget, QPoint at, int afterMs) { Send(widget, at, false, afterMs); }
+
+private:
+    void Send(QWidget* widget, QPoint at, bool press, int afterMs) {
+        m_time += afterMs;
+        QWidget* window = widget->window();
+        qt_handleMouseEvent(window->windowHandle(), widget->mapTo(window, at),
+                            widget->mapToGlobal(at), press ? Qt::LeftButton : Qt::NoButton,
+                            Qt::LeftButton,
+                            press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                            Qt::NoModifier, static_cast<int>(m_time));
+        QCoreApplication::processEvents();
+    }
+
+    // Far beyond QTest's own clock, which runs in the same Qt.
+    quint64 m_time = 100'000'000;
+};
+
+class DoubleClickTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ui::Form1> m_form;
+    QLineEdit* m_R5 = nullptr;
+    Mouse m_mouse;
+
+    // Moves the main window so that the R5 field lies under `widget`, as it may on a desktop.
+    QPoint PutR5Under(QWidget* widget) {
+        const QPoint target = widget->mapToGlobal(widget->rect().center());
+        m_form->move(m_form->pos() + target - m_R5->mapToGlobal(m_R5->rect().center()));
+        QCoreApplication::processEvents();
+        return m_R5->rect().center();
+    }
+
+private slots:
+    void initTestCase() { ui::SetUpApplication(); }
+
+    void init() {
+        m_form = std::make_unique<ui::Form1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        m_R5 = m_form->findChild<QLineEdit*>("Text2(0)");
+    }
+
+    void cleanup() {
+        for (ui::InfoWindowSlot* slot : {&ui::frmAbout(), &ui::frmAbout1()}) {
+            if (slot->window() != nullptr) {
+                slot->window()->close();
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_form.reset();
+    }
+
+    void secondClickAfterClosingChangesNothing_data() {
+        QTest::addColumn<bool>("author");
+        QTest::newRow("Понял") << false;
+        QTest::newRow("Знаю такого)") << true;
+    }
+    void secondClickAfterClosingChangesNothing() {
+        QFETCH(bool, author);
+        ui::InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
+        slot.Open();
+        QVERIFY(QTest::qWaitForWindowActive(slot.window()));
+        auto* ok = slot.window()->findChild<QPushButton*>("cmdOK");
+        const QPoint onOk = ok->rect().center();
+        const QPoint onR5 = PutR5Under(ok);
+        QWidget* focused = m_form->focusWidget();
+
+        // State: the R5 field lies beneath the button. Action: double-click the button.
+        m_mouse.Press(ok, onOk, 10);
+        m_mouse.Release(ok, onOk, 60);
+        QVERIFY(slot.window() == nullptr);
+        m_mouse.Press(m_R5, onR5, 80);
+        m_mouse.Release(m_R5, onR5, 60);
+
+        // Expected: nothing selected or moved in the main window; a key goes where it went.
+        QCOMPARE(m_R5->selectedText(), QString());
+        QCOMPARE(m_form->focusWidget(), focused);
+        QTest::keyClick(m_form.get(), Qt::Key_5);
+        QCOMPARE(m_R5->text(), QStringLiteral("100"));
+
+        // A click of its own, after the double-click time, reaches the field as ever.
+        const int later = QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1;
+        m_mouse.Press(m_R5, onR5, later);
+        m_mouse.Release(m_R5, onR5, 60);
+        QCOMPARE(m_form->focusWidget(), m_R5);
+    }
+
+    void doubleClickInAFieldStillSelectsIt() {
+        const QPoint onR5 = m_R5->rect().center();
+        m_mouse.Press(m_R5, onR5, 1000);
+        m_mouse.Release(m_R5, onR5, 60);
+        m_mouse.Press(m_R5, onR5, 80);
+        m_mouse.Release(m_R5, onR5, 60);
+        QCOMPARE(m_R5->selectedText(), QStringLiteral("100"));
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(DoubleClickTest)
+#include "double_click_test.moc"
