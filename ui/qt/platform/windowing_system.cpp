@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QLibrary>
 #include <QPluginLoader>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
