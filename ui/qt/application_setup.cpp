@@ -7,6 +7,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/faces.h"
 
 namespace ui {
@@ -26,6 +27,7 @@ void SetUpApplication() {
     } else {
         delete qtTexts;
     }
+    InstallAccessibility();
 }
 
 }  // namespace ui

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+// What the windows tell assistive tools, asked through Qt's accessibility interfaces without a
+// screen reader: every piece of text at every offset, the announced result, the pictures in
+// the tab chain, the program's name.
+#include <QAccessible>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+#include <memory>
+
+#include "ui/design/design.h"
+#include "ui/design/form1_controls.h"
+#include "ui/qt/application_setup.h"
+#include "ui/qt/build_window.h"
+#include "ui/qt/form1.h"
+
+namespace {
+
+using Boundary = QAccessible::TextBoundaryType;
+
+struct Piece {
+    int start = -2;
+    int end = -2;
+    QString text;
+    bool operator==(const Piece&) const = default;
+};
+
+char* toString(const Piece& piece) {  // what QCOMPARE prints when pieces differ
+    return QTest::toString(
+        QStringLiteral("(%1, %2) \"%3\"").arg(piece.start).arg(piece.end).arg(piece.text));
+}
+
+enum class Where { Before, At, After };
+
+Piece Ask(QAccessibleTextInterface* text, Where where, int offset, Boundary boundary) {
+    Piece piece;
+    switch (where) {
+        case Where::Before:
+            piece.text = text->textBeforeOffset(offset, boundary, &piece.start, &piece.end);
+            break;
+        case Where::At:
+            piece.text = text->textAtOffset(offset, boundary, &piece.start, &piece.end);
+            break;
+        case Where::After:
+            piece.text = text->textAfterOffset(offset, boundary, &piece.start, &piece.end);
+            break;
+    }
+    return piece;
+}
+
+QAccessibleTextInterface* TextOf(QWidget* field) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+    return accessible != nullptr ? accessible->textInterface() : nullptr;
+}
+
+// The fields of a single and of a multiple line, holding the same text.
+std::vector<std::unique_ptr<QWidget>> Fields(const QString& content) {
+    std::vector<std::unique_ptr<QWidget>> fields;
+    if (!content.contains(u'\n')) {
+        fields.push_back(std::make_unique<QLineEdit>(content));
+    }
+    auto multi = std::make_unique<QPlainTextEdit>(content);
+    multi->resize(300, 200);
+    fields.push_back(std::move(multi));
+    return fields;
+}
+
+QString DesktopEntry(const QString& key) {
+    QFile entry(QStringLiteral(DESKTOP_ENTRY));
+    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(QRegularExpression::escape(key)),
+                                  QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(entry.readAll())).captured(1);
+}
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::SetUpApplication(); }
+
+    // Every offset, the ends and one past them included, by every boundary, before, at and
+    // after: each answer is a piece of the text that holds what it should, and comes back.
+    void everyOffsetAnswers_data() {
+        QTest::addColumn<QString>("content");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("a number") << QStringLiteral("1200");
+        QTest::newRow("one character") << QStringLiteral("0");
+        QTest::newRow("words and blanks") << QStringLiteral("  4.7E3 кОм  ");
+        QTest::newRow("sentences") << QStringLiteral("Один. Два!!! Три? ");
+        const std::string_view about = ui::kFrmAboutDesign.fields[0].text;
+        QTest::newRow("О программе")
+            << QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size()));
+        const std::string_view author = ui::kFrmAbout1Design.fields[0].text;
+        QTest::newRow("Автор программы")
+            << QString::fromUtf8(author.data(), static_cast<qsizetype>(author.size()));
+    }
+    void everyOffsetAnswers() {
+        QFETCH(QString, content);
+        for (const auto& field : Fields(content)) {
+            QAccessibleTextInterface* text = TextOf(field.get());
+            QVERIFY(text != nullptr);
+            const int length = text->characterCount();
+            const QString whole = text->text(0, length);
+            for (const Boundary boundary :
+                 {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                  QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                  QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                for (int offset = -1; offset <= length + 1; ++offset) {
+                    const Piece at = Ask(text, Where::At, offset, boundary);
+                    const Piece before = Ask(text, Where::Before, offset, boundary);
+                    const Piece after = Ask(text, Where::After, offset, boundary);
+                    for (const Piece& piece : {at, before, after}) {
+                        QVERIFY(0 <= piece.start && piece.start <= piece.end &&
+                                piece.end <= length);
+                        QCOMPARE(piece.text, whole.mid(piece.start, piece.end - piece.start));
+                    }
+                    if (offset < 0 || offset >= length) {
+                        continue;
+                    }
+                    QVERIFY2(at.start <= offset && offset < at.end, qPrintable(at.text));
+                    const Piece start{0, 0, {}};
+                    const Piece end{length, length, {}};
+                    QVERIFY(before == start || before.end == at.start);
+                    QVERIFY(after == end || after.start == at.end);
+                }
+            }
+        }
+    }
+
+    // A screen reader builds what it says from the attribute runs: they must cover the text.
+    void attributeRunsCoverTheText() {
+        for (const auto& field : Fields(QStringLiteral("4700"))) {
+            QAccessibleTextInterface* text = TextOf(field.get());
+            for (int offset = 0; offset < 4; ++offset) {
+                int start = -1;
+                int end = -1;
+                text->attributes(offset, &start, &end);
+                QCOMPARE(start, 0);
+                QCOMPARE(end, 4);
+            }
+        }
+    }
+
+    // What word navigation reads: a word with the blanks after it; at the end of the text, the
+    // word just passed.
+    void wordsAsAScreenReaderReadsThem_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("where");
+        QTest::addColumn<Piece>("expected");
+        QTest::newRow("first word") << 0 << int(Where::At) << Piece{0, 4, QStringLiteral("1,2 ")};
+        QTest::newRow("inside the last")
+            << 5 << int(Where::At) << Piece{4, 7, QStringLiteral("кОм")};
+        QTest::newRow("end of the text")
+            << 7 << int(Where::At) << Piece{4, 7, QStringLiteral("кОм")};
+        QTest::newRow("before the last")
+            << 5 << int(Where::Before) << Piece{0, 4, QStringLiteral("1,2 ")};
+        QTest::newRow("after the first")
+            << 1 << int(Where::After) << Piece{4, 7, QStringLiteral("кОм")};
+        QTest::newRow("after the last") << 6 << int(Where::After) << Piece{7, 7, {}};
+    }
+    void wordsAsAScreenReaderReadsThem() {
+        QFETCH(int, offset);
+        QFETCH(int, where);
+        QFETCH(Piece, expected);
+        QLineEdit field(QStringLiteral("1,2 кОм"));
+        QCOMPARE(Ask(TextOf(&field), Where(where), offset, QAccessible::WordBoundary), expected);
+    }
+
+    // The program's name for assistive tools is the one its desktop entry gives it.
+    void programSpeaksItsRussianName() {
+        QAccessibleInterface* program = QAccessible::queryAccessibleInterface(qApp);
+        QCOMPARE(program->text(QAccessible::Name), DesktopEntry(QStringLiteral("Name[ru]")));
+        QCOMPARE(program->text(QAccessible::Description),
+                 DesktopEntry(QStringLiteral("Comment[ru]")));
+        QVERIFY(!program->text(QAccessible::Name).isEmpty());
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
