@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/qt/accessible_field.h"
+#include "ui/qt/announcer.h"
 
 namespace ui {
 namespace {
@@ -37,6 +38,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("QPlainTextEdit")) {
         return new AccessiblePlainTextEdit(static_cast<QPlainTextEdit*>(object));
+    }
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
     if (object == qApp && qobject_cast<QApplication*>(object) != nullptr) {
         return new AccessibleApplication;

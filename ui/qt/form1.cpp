@@ -9,6 +9,7 @@
 
 #include "calc/gain.h"
 #include "ui/design/form1_controls.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/build_window.h"
 #include "ui/qt/info_windows.h"
 
@@ -31,6 +32,7 @@ Form1::Form1() : QWidget(nullptr, Qt::Window) {
     m_R6 = built.Get<QLineEdit>(form1::Text1_0);
     m_R9 = built.Get<QLineEdit>(form1::Text5_1);
     m_gain = built.Get<QLineEdit>(form1::Text8_0);
+    m_announcer = new Announcer(this);
     connect(built.Get<QPushButton>(form1::Command1), &QPushButton::clicked, this,
             &Form1::Command1_Click);
     connect(built.Get<QPushButton>(form1::Command2), &QPushButton::clicked, this,
@@ -54,9 +56,11 @@ void Form1::Command1_Click() {
     if (!gain) {
         // The result stays as it was; the beep tells the press was heard.
         QApplication::beep();
+        m_announcer->Announce(QStringLiteral("Расчет не выполнен"));
         return;
     }
     m_gain->setText(QString::fromStdString(*gain));
+    m_announcer->Announce(m_gain->accessibleName() + u' ' + m_gain->text());
 }
 
 void Form1::Command2_Click() {

@@ -7,6 +7,8 @@ class QLineEdit;
 
 namespace ui {
 
+class Announcer;
+
 // The main window: the fields of the circuit, "Расчет" and the two information buttons.
 class Form1 : public QWidget {
     Q_OBJECT
@@ -28,6 +30,8 @@ private:
     QLineEdit* m_R6 = nullptr;
     QLineEdit* m_R9 = nullptr;
     QLineEdit* m_gain = nullptr;
+    // Tells a screen reader how a calculation went: the result field is not where the focus is.
+    Announcer* m_announcer = nullptr;
 };
 
 }  // namespace ui

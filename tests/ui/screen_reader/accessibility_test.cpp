@@ -78,6 +78,16 @@ QString DesktopEntry(const QString& key) {
     return line.match(QString::fromUtf8(entry.readAll())).captured(1);
 }
 
+// The notification that tells screen readers how a calculation went.
+QWidget* Notification(QWidget& window) {
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (QAccessible::queryAccessibleInterface(child)->role() == QAccessible::Notification) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
@@ -170,6 +180,34 @@ private slots:
         QFETCH(Piece, expected);
         QLineEdit field(QStringLiteral("1,2 кОм"));
         QCOMPARE(Ask(TextOf(&field), Where(where), offset, QAccessible::WordBoundary), expected);
+    }
+
+    // State: the main window, the focus on "Расчет". Action: press it with the defaults, then
+    // with no frequency. Expected: a notification, shown anew (a screen reader speaks it as
+    // it appears), says the result, then the failure; it takes no room on the screen and the
+    // focus stays on the button. Orca speaking it is orca_test's part.
+    void calculationIsAnnounced() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));  // "53,1"
+        ui::Form1 form1;
+        form1.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form1));
+        auto* command1 = form1.findChild<QPushButton*>(QString::fromUtf8(ui::form1::Command1));
+        command1->setFocus();
+        QWidget* notification = Notification(form1);
+        QVERIFY(notification != nullptr);
+        QVERIFY(notification->isHidden());
+
+        QTest::keyClick(command1, Qt::Key_Space);
+        QVERIFY(notification->isVisible());
+        QCOMPARE(notification->accessibleName(), QStringLiteral("Коэфициент усиления 53,1"));
+        QCOMPARE(QApplication::focusWidget(), command1);
+
+        form1.findChild<QLineEdit*>(QString::fromUtf8(ui::form1::Text10_2))->clear();
+        QTest::keyClick(command1, Qt::Key_Space);
+        QCOMPARE(notification->accessibleName(), QStringLiteral("Расчет не выполнен"));
+        QCOMPARE(QApplication::focusWidget(), command1);
+        QVERIFY(notification->size().isEmpty());
+        QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
     }
 
     // The program's name for assistive tools is the one its desktop entry gives it.
