@@ -22,8 +22,8 @@ constexpr FieldDesign kFields[] = {
     {"Multi",     FieldLines::Multi,  {150, 900, 1500, 900},  "one\r\ntwo\r\n", Rgb(1, 2, 3),    kDesktopColour,     kSerif, 5, "Multi"},
 };
 constexpr PictureDesign kPictures[] = {
-    {"Natural", "diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize, "Natural", "A diagram"},
-    {"Fitted",  "author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit, "Fitted", "A portrait"},
+    {"Natural", "diagram.jpg", {1800, 0, 1500, 1500}, PictureFit::NaturalSize, 3, "Natural", "A diagram"},
+    {"Fitted",  "author.bmp",  {3300, 0, 1500, 3000}, PictureFit::ScaledToFit, 7, "Fitted", "A portrait"},
 };
 constexpr LabelDesign kLabels[] = {
     {"Caption(3)", "Ёмкость С2", {150, 0, 1500, 255}, Rgb(255, 0, 0), kDesktopColour, kSerif},

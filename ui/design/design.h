@@ -108,12 +108,15 @@ enum class PictureFit {
     ScaledToFit,  // as large as fits, proportions kept, centred
 };
 
-// A picture from the program's resources. Pictures take no keyboard focus.
+// A picture from the program's resources. It takes the keyboard focus in its place in the
+// tab order, showing a focus frame, so that a screen reader user reaches it and hears what it
+// shows.
 struct PictureDesign {
     std::string_view name;
     std::string_view resource;  // a file of ui/resources/
     TwipsRect geometry;
     PictureFit fit;
+    int tabIndex;
     std::string_view spokenName;
     std::string_view spokenDescription;  // what the picture shows, for those who cannot see it
 };

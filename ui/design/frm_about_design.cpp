@@ -15,12 +15,14 @@ constexpr std::string_view kExplanation =
     "Реальный КУ возможно измерить лишь с помощью осцилографа!!! \r\n"
     "Программа показывает лишь зависимость КУ от номиналов обвязки ОУ!!! \r\n";
 
+// The capacitors are written with the Cyrillic С, as in the main window's captions, so that a
+// synthesiser reads them alike.
 constexpr std::string_view kDiagramDescription =
-    "Операционный усилитель U1A (MCP6022). Сигнал SIN_C через R1 2 кОм, C2 4700 пФ на землю "
+    "Операционный усилитель U1A (MCP6022). Сигнал SIN_C через R1 2 кОм, С2 4700 пФ на землю "
     "и R5 100 кОм идёт на инвертирующий вход. Между входом и выходом параллельно R9 100 кОм "
-    "и C7 22 пФ; от входа на землю последовательно R6 1,2 кОм и C5 0,033 мкФ. Сигнал RX через "
-    "C1 0,1 мкФ и R3 100 Ом идёт на неинвертирующий вход; там же диод VD1 LL4148 к VDDA и "
-    "R4 2 кОм к ZERO. Выход через R13 2 кОм идёт на U_RX, C9 4700 пФ на землю.";
+    "и С7 22 пФ; от входа на землю последовательно R6 1,2 кОм и С5 0,033 мкФ. Сигнал RX через "
+    "С1 0,1 мкФ и R3 100 Ом идёт на неинвертирующий вход; там же диод VD1 LL4148 к VDDA и "
+    "R4 2 кОм к ZERO. Выход через R13 2 кОм идёт на U_RX, С9 4700 пФ на землю.";
 
 // clang-format off
 constexpr FieldDesign kFields[] = {
@@ -31,8 +33,8 @@ constexpr FieldDesign kFields[] = {
 // The diagram overlaps the bottom of the text, below its last line; the button sits in the
 // diagram's blank lower right corner.
 constexpr PictureDesign kPictures[] = {
-    // name       resource                 left top   width height  fit                      spoken as
-    {"Picture1", "diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize, "Схема входного каскада",
+    // name       resource                 left top   width height  fit                     tab spoken as
+    {"Picture1", "diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize, 2, "Схема входного каскада",
      kDiagramDescription},
 };
 
