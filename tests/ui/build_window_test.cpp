@@ -107,7 +107,7 @@ private slots:
         // 189 x 204 fitted into 100 x 200 keeps its proportions.
         auto* fitted = Find<QLabel>(window, "Fitted");
         QCOMPARE(fitted->pixmap().size(), QSize(100, 107));
-        QCOMPARE(fitted->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(fitted->focusPolicy(), Qt::TabFocus);
 
         auto* caption = Find<QLabel>(window, "Caption(3)");
         QCOMPARE(caption->text(), QStringLiteral("Ёмкость С2"));
@@ -145,14 +145,13 @@ private slots:
         BuildWindow(window, kSample);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        // Tab indexes 0, 2 and 5: the button, the single-line field, the multi-line one.
+        // Tab indexes 0, 2, 3, 5 and 7: the button, the single-line field, a picture, the
+        // multi-line field, the other picture.
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Go"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Single(0)"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Multi"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Go"));
+        for (const char* next : {"Single(0)", "Natural", "Multi", "Fitted", "Go"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(next));
+        }
     }
 };
 

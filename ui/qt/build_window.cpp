@@ -14,6 +14,7 @@
 
 #include "ui/qt/dotted_line.h"
 #include "ui/qt/faces.h"
+#include "ui/qt/picture_box.h"
 #include "ui/qt/platform/platform.h"
 #include "ui/qt/say_missing.h"
 #include "ui/qt/window_icon.h"
@@ -116,7 +117,7 @@ QString ResourcePath(std::string_view file) {
 }
 
 QLabel* AddPicture(QWidget& window, const PictureDesign& design) {
-    auto* picture = Place<QLabel>(window, design.name, design.geometry);
+    auto* picture = Place<PictureBox>(window, design.name, design.geometry);
     picture->setAccessibleName(Text(design.spokenName));
     picture->setAccessibleDescription(Text(design.spokenDescription));
     QImageReader reader(ResourcePath(design.resource));
@@ -207,7 +208,9 @@ BuiltControls BuildWindow(QWidget& window, const WindowDesign& design) {
         tabOrder[field.tabIndex] = control;
     }
     for (const PictureDesign& picture : design.pictures) {
-        built.Add(picture.name, AddPicture(window, picture));
+        QLabel* control = AddPicture(window, picture);
+        built.Add(picture.name, control);
+        tabOrder[picture.tabIndex] = control;
     }
     for (const LabelDesign& label : design.labels) {
         built.Add(label.name, AddLabel(window, label));

@@ -210,6 +210,45 @@ private slots:
         QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
     }
 
+    // The pictures come in their designed places in the tab chain, with a focus frame while
+    // they have the focus, and tell their names and descriptions.
+    void picturesTakeTheFocus_data() {
+        QTest::addColumn<const ui::WindowDesign*>("design");
+        QTest::addColumn<QStringList>("chain");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("frmAbout") << &ui::kFrmAboutDesign
+                                  << QStringList{"cmdOK", "Text1", "Picture1", "cmdOK"}
+                                  << QStringLiteral("Picture1");
+        QTest::newRow("frmAbout1")
+            << &ui::kFrmAbout1Design << QStringList{"cmdOK", "OLE1", "Text1", "cmdOK"}
+            << QStringLiteral("OLE1");
+    }
+    void picturesTakeTheFocus() {
+        QFETCH(const ui::WindowDesign*, design);
+        QFETCH(QStringList, chain);
+        QFETCH(QString, picture);
+        QWidget window(nullptr, Qt::Window);
+        ui::BuildWindow(window, *design);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* box = window.findChild<QWidget*>(picture);
+        const QImage unfocused = box->grab().toImage();
+
+        QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
+        for (const QString& next : chain.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+            if (next == picture) {
+                QVERIFY(box->grab().toImage() != unfocused);  // the focus frame
+            }
+        }
+
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible->state().focusable);
+        QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+        QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+    }
+
     // The program's name for assistive tools is the one its desktop entry gives it.
     void programSpeaksItsRussianName() {
         QAccessibleInterface* program = QAccessible::queryAccessibleInterface(qApp);
