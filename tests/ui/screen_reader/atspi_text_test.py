@@ -1,8 +1,12 @@
 # SPDX-License-Identifier: MIT
 """Asks the program over AT-SPI, as a screen reader would, for every piece of text of every
 field at every offset, and checks each answer comes back at once and makes sense; checks the
-name the program gives itself. Usage: atspi_text_test.py PROGRAM DESKTOP_ENTRY."""
+name the program gives itself, and that its window still matches its desktop entry.
+Usage: atspi_text_test.py PROGRAM DESKTOP_ENTRY."""
 
+import os
+import re
+import subprocess
 import sys
 import time
 
@@ -25,6 +29,20 @@ def desktop_entry(path):
             key, _, value = line.rstrip("\n").partition("=")
             entry.setdefault(key, value)
     return entry
+
+
+def x_windows(env):
+    """The top-level windows on the X display: their WM_CLASS and title, as bytes."""
+    def prop(*args):
+        return subprocess.run(["xprop"] + list(args), env=env, capture_output=True,
+                              timeout=10).stdout
+    listed = prop("-root", "_NET_CLIENT_LIST").decode()
+    windows = []
+    for window in re.findall(r"0x[0-9a-f]+", listed):
+        wm_class = re.findall(rb'"([^"]*)"', prop("-id", window, "WM_CLASS"))
+        title = prop("-id", window, "-notype", "_NET_WM_NAME")
+        windows.append((wm_class, title))
+    return windows
 
 
 def timed(what, call, *args):
@@ -87,7 +105,7 @@ def main():
         sys.exit(session.SKIP)
     session.require("Xvfb", "openbox")
     entry = desktop_entry(entry_path)
-    with session.Session(program, orca=False):
+    with session.Session(program, orca=False) as desktop:
         def find_app():
             desktop = pyatspi.Registry.getDesktop(0)
             for app in desktop:
@@ -99,6 +117,16 @@ def main():
         if app.name != entry["Name[ru]"] or app.description != entry["Comment[ru]"]:
             raise Failure("the program calls itself %r, %r; its desktop entry %r, %r"
                           % (app.name, app.description, entry["Name[ru]"], entry["Comment[ru]"]))
+
+        # The desktop still finds the program's window by its entry, and the title is as
+        # designed, byte for byte: the program's name for assistive tools changes neither.
+        wm_class = entry.get("StartupWMClass") or os.path.basename(entry_path)[:-len(".desktop")]
+        title = " Gain for Veltrana     by_Varel_minto    v.2.0".encode()
+        windows = wait_until("the main window on the screen", lambda: x_windows(desktop.env), 15)
+        if not any(wm_class.encode() in classes and named.endswith(b' = "' + title + b'"\n')
+                   for classes, named in windows):
+            raise Failure("no window of WM_CLASS %r titled %r among %r" % (wm_class, title,
+                                                                         windows))
 
         # Both information windows open, so their multi-line fields are asked too.
         for caption in ("О программе", "Автор"):
