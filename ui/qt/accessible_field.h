@@ -2,17 +2,17 @@
 // What assistive tools see of a text field: its text, caret, selection and the pieces of text
 // they read by.
 //
-// Qt 6.4 gets two things wrong for both kinds of field, and a screen reader user hears both:
+// Qt 6.4.2's line edit gets two things wrong, and a screen reader user hears both:
 // QAccessibleLineEdit reports text-attribute runs of zero length, so Orca drops the last
-// character of a value it speaks ("120" for 1200); and QAccessibleTextInterface's textAtOffset
-// (used by the line edit for every boundary, and by the plain-text edit for sentences) loops
-// forever at the end of the text for words and sentences, which hangs the program on Ctrl+Left.
-// Qt's own interfaces cannot be patched from outside: QAccessibleLineEdit and
-// QAccessibleTextWidget are private and not exported from QtWidgets (they live in the
-// library's hidden symbols), so nothing can derive from them. These interfaces are whole ones
-// of ours over the fields' public API instead, installed by a factory; they answer every
-// offset in bounded time. Written for Qt 6.4.2; check again before relying on Qt's own in a
-// later version.
+// character of a value it speaks ("120" for 1200); and the textAtOffset it inherits from
+// QAccessibleTextInterface never returns for a word at the end of the text, which hangs the
+// program on Ctrl+Left. Qt's own interfaces cannot be mended from outside: QAccessibleLineEdit
+// and QAccessibleTextWidget are private and not exported from QtWidgets (hidden symbols), so
+// nothing can derive from them. These are whole interfaces of ours over the fields' public API
+// instead, installed by a factory, answering every offset in bounded time. The multi-line
+// field gets one too, though Qt's answers for it in 6.4.2: then both kinds of field cut their
+// text into the same pieces by the same bounded code. Check again before relying on Qt's own
+// interfaces in a later version.
 #pragma once
 
 #include <QAccessibleWidget>
