@@ -178,13 +178,25 @@ class Keyboard(PageTest):
         self.assertEqual(self.tab(shift=True), ["Form1", "Text8(0)"])
 
     def test_info_window_tab_cycles(self):
-        for button, window in (("Command2", "frmAbout"), ("Command3", "frmAbout1")):
+        # The pictures take the focus in their designed places, between text and button.
+        for button, window, cycle in (("Command2", "frmAbout", ["Text1", "Picture1"]),
+                                      ("Command3", "frmAbout1", ["OLE1", "Text1"])):
             with self.subTest(window):
                 self.press(button)
                 self.assertEqual(self.focused(), [window, "cmdOK"])
-                self.assertEqual(self.tab(), [window, "Text1"])
-                self.assertEqual(self.tab(), [window, "cmdOK"])
-                self.assertEqual(self.tab(shift=True), [window, "Text1"])
+                self.assertEqual([self.tab()[1] for _ in range(3)], cycle + ["cmdOK"])
+                self.assertEqual(self.tab(shift=True), [window, cycle[-1]])
+
+    def test_pictures_tell_what_they_show_and_show_the_focus(self):
+        self.press("Command2")
+        picture = self.control("Picture1", "frmAbout")
+        self.assertEqual(picture.get_attribute("role"), "img")
+        self.assertEqual(picture.get_attribute("aria-label"), "Схема входного каскада")
+        self.assertIn("С2 4700 пФ", picture.get_attribute("aria-description"))
+        self.tab()
+        self.assertEqual(self.tab(), ["frmAbout", "Picture1"])
+        self.assertNotEqual(self.js("return getComputedStyle(arguments[0]).outlineStyle",
+                                    picture), "none")
 
     def test_enter_in_a_field_presses_nothing(self):
         self.control("Text10(2)").send_keys(Keys.ENTER)

@@ -99,12 +99,15 @@ std::string Markup(const FieldDesign& field) {
         common, Attribute("value", field.text));
 }
 
+// The box takes the focus in its place in the tab order and is what a screen reader reads,
+// its name and then its description; the picture inside says nothing more.
 std::string Markup(const PictureDesign& picture) {
     const char* fit = picture.fit == PictureFit::NaturalSize ? "natural" : "scaled";
-    const std::string alt = fmt::format("{}. {}", picture.spokenName, picture.spokenDescription);
-    return fmt::format("<div class=\"picture\"{}><img class=\"{}\" src=\"pictures/{}\"{}></div>\n",
-                       Identity(picture.name), fit, Escaped(picture.resource),
-                       Attribute("alt", alt));
+    return fmt::format(
+        "<div class=\"picture\" tabindex=\"0\" role=\"img\"{}{}{}><img class=\"{}\" "
+        "src=\"pictures/{}\" alt=\"\"></div>\n",
+        Focusable(picture.name, picture.tabIndex), Attribute("aria-label", picture.spokenName),
+        Attribute("aria-description", picture.spokenDescription), fit, Escaped(picture.resource));
 }
 
 std::string Markup(const LabelDesign& label) {
