@@ -7,12 +7,13 @@
 #include <string>
 
 #include "calc/gain.h"
+#include "tests/calc/comma_locale.h"
 
 namespace {
 
 TEST(CalculationUnderCommaLocale, ReadsAndWritesAsInTheCLocale) {
-    const char* applied = std::setlocale(LC_ALL, "ru_RU.UTF-8");
-    ASSERT_NE(applied, nullptr) << "ru_RU.UTF-8 is not installed (locale-gen ru_RU.UTF-8)";
+    const char* applied = std::setlocale(LC_ALL, kCommaLocale);
+    ASSERT_NE(applied, nullptr) << kCommaLocale << " is not installed (locale-gen ru_RU.UTF-8)";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
 
     EXPECT_EQ(calc::ReadNumber("4.7"), 4.7);

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "calc/gain.h"
+#include "tests/calc/comma_locale.h"
 
 namespace {
 
@@ -271,8 +272,8 @@ TEST(CalculateGainProperty, ResultDoesNotDependOnTheProcessLocale) {
     ASSERT_GT(std::count_if(inC.begin(), inC.end(), [](const auto& s) { return s.has_value(); }),
               static_cast<std::ptrdiff_t>(inC.size() / 2));
 
-    ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr)
-        << "ru_RU.UTF-8 is not installed (scripts/install-deps generates it)";
+    ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
+        << kCommaLocale << " is not installed (scripts/install-deps generates it)";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     const std::vector<std::optional<std::string>> inRussian = calculateAll();
 
