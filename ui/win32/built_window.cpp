@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/built_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ranges>
+#include <stdexcept>
+#include <string>
+
+#include "ui/win32/spoken_names.h"
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VeltranaWindow";
+constexpr int kFirstControlId = 1000;
+
+int Pixels(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+COLORREF ColourRef(const Colour& colour) {
+    switch (colour.source) {
+        case Colour::Source::Desktop:
+            return GetSysColor(COLOR_DESKTOP);
+        case Colour::Source::WindowText:
+            return GetSysColor(COLOR_WINDOWTEXT);
+        case Colour::Source::Fixed:
+            break;
+    }
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+UniqueFont MakeFont(const FontDesign& font, UINT dpi) {
+    // The old bitmap face has no 18-point size at most DPIs; its TrueType successor has them all.
+    const std::wstring face =
+        font.face == "MS Sans Serif" ? std::wstring(L"Microsoft Sans Serif") : Widen(font.face);
+    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
+    return UniqueFont(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                  FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+// A fixed frame with a close box only. The information windows have the dialog frame; they are
+// also the ones without a task-bar button.
+DWORD WindowStyle() {
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}
+DWORD WindowExStyle(const WindowDesign& design) {
+    return WS_EX_CONTROLPARENT | (design.taskbarButton ? 0 : WS_EX_DLGMODALFRAME);
+}
+
+void RegisterWindowClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass);
+    }();
+    if (!atom) {
+        throw std::runtime_error("cannot register the window class");
+    }
+}
+
+}  // namespace
+
+BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents events)
+    : m_design(design), m_events(std::move(events)) {
+    RegisterWindowClass(&BuiltWindow::Procedure);
+    m_background.reset(CreateSolidBrush(ColourRef(design.background)));
+    const std::wstring title = Widen(design.title);
+    const POINT origin = design.clientPosition
+                             ? POINT{design.clientPosition->x, design.clientPosition->y}
+                             : POINT{CW_USEDEFAULT, CW_USEDEFAULT};
+    CreateWindowExW(WindowExStyle(design), kClassName, title.c_str(), WindowStyle(), origin.x,
+                    origin.y, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_window) {
+        throw std::runtime_error("cannot create the window " + std::string(design.name));
+    }
+
+    // Z order is tab order for IsDialogMessage, so the controls that take the focus come first,
+    // in tab order. Labels and pictures never take it and lie below them; among those, a later
+    // row of the table lies above an earlier one and labels above pictures, as the table reads.
+    m_controls.reserve(design.fields.size() + design.buttons.size() + design.pictures.size() +
+                       design.labels.size());
+    struct Focusable {
+        int tabIndex;
+        std::function<void()> add;
+    };
+    std::vector<Focusable> focusable;
+    for (const FieldDesign& field : design.fields) {
+        focusable.push_back({field.tabIndex, [this, &field] { AddField(field); }});
+    }
+    for (const ButtonDesign& button : design.buttons) {
+        focusable.push_back({button.tabIndex, [this, &button] { AddButton(button); }});
+    }
+    std::ranges::stable_sort(focusable, {}, &Focusable::tabIndex);
+    for (const Focusable& control : focusable) {
+        control.add();
+    }
+    for (const LabelDesign& label : design.labels | std::views::reverse) {
+        AddLabel(label);
+    }
+    for (const PictureDesign& picture : design.pictures | std::views::reverse) {
+        AddPicture(picture);
+    }
+
+    if (!design.icon.empty()) {
+        const UINT dpi = GetDpiForWindow(m_window);
+        m_bigIcon = LoadIconResource(design.icon, GetSystemMetricsForDpi(SM_CXICON, dpi));
+        m_smallIcon = LoadIconResource(design.icon, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+        SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.get()));
+        SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
+    }
+    const RECT placed = [this] {
+        RECT rect{};
+        GetWindowRect(m_window, &rect);
+        return rect;
+    }();
+    LayOut(GetDpiForWindow(m_window),
+           design.clientPosition ? std::nullopt : std::optional(POINT{placed.left, placed.top}));
+}
+
+BuiltWindow::~BuiltWindow() {
+    if (m_window) {
+        m_events = {};
+        DestroyWindow(m_window);
+    }
+}
+
+void BuiltWindow::Show() {
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    SetForegroundWindow(m_window);
+    HWND first = GetNextDlgTabItem(m_window, nullptr, FALSE);
+    SetFocus(first ? first : m_window);
+}
+
+void BuiltWindow::Raise() {
+    ShowWindow(m_window, SW_SHOWNORMAL);
+    SetForegroundWindow(m_window);
+}
+
+HWND BuiltWindow::Control(std::string_view name) const {
+    for (const auto& control : m_controls) {
+        if (control.name == name) {
+            return control.handle;
+        }
+    }
+    throw std::out_of_range(std::string(m_design.name) + " has no control " + std::string(name));
+}
+
+BuiltWindow::ControlState& BuiltWindow::Add(std::string_view name, const wchar_t* windowClass,
+                                            DWORD style, DWORD exStyle, std::string_view text,
+                                            const TwipsRect& geometry) {
+    const int id = kFirstControlId + static_cast<int>(m_controls.size());
+    HWND handle = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
+                                  m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (!handle) {
+        throw std::runtime_error("cannot create " + std::string(name));
+    }
+    ControlState& control = m_controls.emplace_back();
+    control.name = name;
+    control.handle = handle;
+    control.geometry = geometry;
+    return control;
+}
+
+void BuiltWindow::AddField(const FieldDesign& field) {
+    const DWORD lines =
+        field.lines == FieldLines::Single ? ES_AUTOHSCROLL : ES_MULTILINE | ES_AUTOVSCROLL;
+    ControlState& control = Add(field.name, L"EDIT", WS_TABSTOP | ES_LEFT | lines, WS_EX_CLIENTEDGE,
+                                field.text, field.geometry);
+    control.font = &field.font;
+    control.text = ColourRef(field.textColour);
+    control.background = ColourRef(field.background);
+    control.brush.reset(CreateSolidBrush(control.background));
+    SetSpokenName(control.handle, field.spokenName);
+}
+
+void BuiltWindow::AddButton(const ButtonDesign& button) {
+    ControlState& control =
+        Add(button.name, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, button.caption, button.geometry);
+    control.font = &button.font;
+    control.background = ColourRef(button.face);
+    control.brush.reset(CreateSolidBrush(control.background));
+    control.button = &button;
+}
+
+void BuiltWindow::AddPicture(const PictureDesign& picture) {
+    ControlState& control = Add(picture.name, L"STATIC", SS_OWNERDRAW, 0, {}, picture.geometry);
+    control.picture = LoadPicture(picture.resource);
+    control.pictureDesign = &picture;
+    SetSpokenName(control.handle, picture.spokenName, picture.spokenDescription);
+}
+
+void BuiltWindow::AddLabel(const LabelDesign& label) {
+    ControlState& control = Add(label.name, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
+                                label.caption, label.geometry);
+    control.font = &label.font;
+    control.text = ColourRef(label.text);
+    control.background = ColourRef(label.background);
+    control.brush.reset(CreateSolidBrush(control.background));
+}
+
+void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
+    m_dpi = dpi;
+    RECT frame{0, 0, Pixels(m_design.clientSize.width, dpi),
+               Pixels(m_design.clientSize.height, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle(), FALSE, WindowExStyle(m_design), dpi);
+    const POINT origin = windowOrigin ? *windowOrigin
+                                      : POINT{Pixels(m_design.clientPosition->x, dpi) + frame.left,
+                                              Pixels(m_design.clientPosition->y, dpi) + frame.top};
+    SetWindowPos(m_window, nullptr, origin.x, origin.y, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (ControlState& control : m_controls) {
+        const TwipsRect& g = control.geometry;
+        SetWindowPos(control.handle, nullptr, Pixels(g.left, dpi), Pixels(g.top, dpi),
+                     Pixels(g.width, dpi), Pixels(g.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (control.font) {
+            control.madeFont = MakeFont(*control.font, dpi);
+            SendMessageW(control.handle, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(control.madeFont.get()), TRUE);
+        }
+    }
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+const BuiltWindow::ControlState* BuiltWindow::Find(HWND handle) const {
+    const auto found = std::ranges::find(m_controls, handle, &ControlState::handle);
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
+LRESULT CALLBACK BuiltWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<BuiltWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<BuiltWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(m_window, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
+            return 1;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            PaintLines(BeginPaint(m_window, &paint));
+            EndPaint(m_window, &paint);
+            return 0;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (const ControlState* control = Find(reinterpret_cast<HWND>(lParam))) {
+                SetTextColor(reinterpret_cast<HDC>(wParam), control->text);
+                SetBkColor(reinterpret_cast<HDC>(wParam), control->background);
+                return reinterpret_cast<LRESULT>(control->brush.get());
+            }
+            break;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (const ControlState* control = Find(item.hwndItem)) {
+                if (control->button) {
+                    DrawButton(item, *control);
+                } else if (control->picture) {
+                    DrawPicture(item, *control);
+                }
+                return TRUE;
+            }
+            break;
+        }
+        case WM_COMMAND: {
+            const ControlState* control = Find(reinterpret_cast<HWND>(lParam));
+            if (control && control->button && HIWORD(wParam) == BN_CLICKED) {
+                m_events.clicked(control->name);
+                return 0;
+            }
+            // Enter and Escape, as IsDialogMessage reports them: both press the window's
+            // default-and-cancel button, if it has one.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                for (const ButtonDesign& button : m_design.buttons) {
+                    if (button.role == ButtonRole::DefaultAndCancel) {
+                        m_events.clicked(button.name);
+                        return 0;
+                    }
+                }
+            }
+            break;
+        }
+        case WM_NEXTDLGCTL:  // Tab in a multi-line field
+            SetFocus(GetNextDlgTabItem(m_window, GetFocus(), wParam != 0));
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(m_window, focus)) {
+                    m_lastFocus = focus;
+                }
+            }
+            break;
+        case WM_SETFOCUS:
+            if (m_lastFocus && IsWindow(m_lastFocus)) {
+                SetFocus(m_lastFocus);
+            } else if (HWND first = GetNextDlgTabItem(m_window, nullptr, FALSE)) {
+                SetFocus(first);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            LayOut(HIWORD(wParam), POINT{suggested->left, suggested->top});
+            return 0;
+        }
+        case WM_NCDESTROY: {
+            m_window = nullptr;
+            m_controls.clear();
+            m_lastFocus = nullptr;
+            if (m_events.closed) {
+                m_events.closed();
+            }
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void BuiltWindow::PaintLines(HDC dc) const {
+    for (const LineDesign& line : m_design.lines) {
+        LOGBRUSH brush{BS_SOLID, ColourRef(line.colour), 0};
+        const UniquePen pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr));
+        const Selected selected(dc, pen.get());
+        MoveToEx(dc, Pixels(line.from.x, m_dpi), Pixels(line.from.y, m_dpi), nullptr);
+        LineTo(dc, Pixels(line.to.x, m_dpi), Pixels(line.to.y, m_dpi));
+    }
+}
+
+void BuiltWindow::DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const {
+    HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    if (control.button->role == ButtonRole::DefaultAndCancel) {
+        // The default button's dark outline, as Windows draws it on its own push buttons.
+        FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&face, -1, -1);
+    }
+    FillRect(dc, &face, control.brush.get());
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const Selected font(dc, control.madeFont.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT text = face;
+    if (pressed) {
+        OffsetRect(&text, 1, 1);
+    }
+    const std::wstring caption = Widen(control.button->caption);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&face, -3, -3);
+        DrawFocusRect(dc, &face);
+    }
+}
+
+void BuiltWindow::DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& control) const {
+    HDC dc = item.hDC;
+    const RECT box = item.rcItem;
+    FillRect(dc, &box, m_background.get());
+    const SIZE natural = control.picture->size;
+    // Natural size is one picture pixel per pixel at 96 dpi, scaled with the window's DPI.
+    int width = MulDiv(natural.cx, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
+    int height = MulDiv(natural.cy, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
+    int left = box.left;
+    int top = box.top;
+    if (control.pictureDesign->fit == PictureFit::ScaledToFit) {
+        const int boxWidth = box.right - box.left;
+        const int boxHeight = box.bottom - box.top;
+        if (boxWidth * natural.cy <= boxHeight * natural.cx) {
+            width = boxWidth;
+            height = MulDiv(natural.cy, boxWidth, natural.cx);
+        } else {
+            height = boxHeight;
+            width = MulDiv(natural.cx, boxHeight, natural.cy);
+        }
+        left += (boxWidth - width) / 2;
+        top += (boxHeight - height) / 2;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    {
+        const Selected bitmap(source, control.picture->bitmap.get());
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, left, top, width, height, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
+    }
+    DeleteDC(source);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// The Win32 builder: one top-level window made from a design table, with native controls. The
+// same class builds all three windows; what differs between them is only their table.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/design/design.h"
+#include "ui/win32/handles.h"
+#include "ui/win32/pictures.h"
+
+namespace ui::win32 {
+
+struct WindowEvents {
+    std::function<void(std::string_view button)> clicked;  // by the button's design name
+    std::function<void()> closed;  // the on-screen window and its controls are gone
+};
+
+class BuiltWindow {
+public:
+    // Builds the window hidden, at the DPI of the monitor it lands on. The owner, if any, keeps
+    // the window off the task bar. Throws std::runtime_error when Windows refuses a part of it.
+    BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents events);
+    ~BuiltWindow();
+    BuiltWindow(const BuiltWindow&) = delete;
+    BuiltWindow& operator=(const BuiltWindow&) = delete;
+
+    // Shows the window and gives the focus to the first control in tab order.
+    void Show();
+    // Brings an open window to the front, keeping its content.
+    void Raise();
+    bool IsOpen() const { return m_window != nullptr; }
+    HWND Window() const { return m_window; }
+    // A control by its design name; throws std::out_of_range naming it when there is none.
+    HWND Control(std::string_view name) const;
+    UINT Dpi() const { return m_dpi; }
+
+private:
+    struct ControlState {
+        std::string_view name;
+        HWND handle = nullptr;
+        TwipsRect geometry{};
+        const FontDesign* font = nullptr;
+        COLORREF text = 0;
+        COLORREF background = 0;
+        UniqueBrush brush;
+        UniqueFont madeFont;
+        const ButtonDesign* button = nullptr;
+        std::optional<Picture> picture;
+        const PictureDesign* pictureDesign = nullptr;
+    };
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    ControlState& Add(std::string_view name, const wchar_t* windowClass, DWORD style, DWORD exStyle,
+                      std::string_view text, const TwipsRect& geometry);
+    void AddField(const FieldDesign& field);
+    void AddButton(const ButtonDesign& button);
+    void AddPicture(const PictureDesign& picture);
+    void AddLabel(const LabelDesign& label);
+    void LayOut(UINT dpi, std::optional<POINT> windowOrigin);
+    const ControlState* Find(HWND handle) const;
+    void PaintLines(HDC dc) const;
+    void DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const;
+    void DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& control) const;
+
+    const WindowDesign& m_design;
+    WindowEvents m_events;
+    HWND m_window = nullptr;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    UniqueBrush m_background;
+    UniqueIcon m_bigIcon;
+    UniqueIcon m_smallIcon;
+    std::vector<ControlState> m_controls;
+    HWND m_lastFocus = nullptr;
+};
+
+}  // namespace ui::win32

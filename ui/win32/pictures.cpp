@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/pictures.h"
+
+#include <wincodec.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+namespace {
+
+void Check(HRESULT result, std::string_view step, std::string_view resource) {
+    if (FAILED(result)) {
+        throw std::runtime_error(std::string(step) + " failed for " + std::string(resource));
+    }
+}
+
+}  // namespace
+
+Picture LoadPicture(std::string_view resource) {
+    const std::wstring name = Widen(resource);
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) {
+        throw std::runtime_error("no picture resource " + std::string(resource));
+    }
+    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(module, found)));
+    const DWORD length = SizeofResource(module, found);
+
+    ComPtr<IWICImagingFactory> factory;
+    Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_PPV_ARGS(&factory)),
+          "the imaging factory", resource);
+    ComPtr<IWICStream> stream;
+    Check(factory->CreateStream(&stream), "a stream", resource);
+    Check(stream->InitializeFromMemory(bytes, length), "reading", resource);
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                           &decoder),
+          "decoding", resource);
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, &frame), "its first frame", resource);
+    ComPtr<IWICBitmapSource> bgra;
+    Check(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &bgra), "converting",
+          resource);
+    UINT width = 0;
+    UINT height = 0;
+    Check(bgra->GetSize(&width, &height), "its size", resource);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC writes rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap) {
+        throw std::runtime_error("no memory for " + std::string(resource));
+    }
+    const UINT stride = width * 4;
+    Check(bgra->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels)), "copying",
+          resource);
+    return {std::move(bitmap), {static_cast<LONG>(width), static_cast<LONG>(height)}};
+}
+
+UniqueIcon LoadIconResource(std::string_view resource, int side) {
+    const std::wstring name = Widen(resource);
+    return UniqueIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, side, side, 0)));
+}
+
+}  // namespace ui::win32

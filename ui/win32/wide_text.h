@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// The design tables and the calculation speak UTF-8; the W functions speak UTF-16.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ui::win32 {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace ui::win32
