@@ -83,10 +83,14 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     }
 
     // Z order is tab order for IsDialogMessage, so the controls that take the focus come first,
-    // in tab order. Labels and pictures never take it and lie below them; among those, a later
-    // row of the table lies above an earlier one and labels above pictures, as the table reads.
-    m_controls.reserve(design.fields.size() + design.buttons.size() + design.pictures.size() +
-                       design.labels.size());
+    // in tab order, under the lines drawn over everything. Labels and pictures never take the
+    // focus and lie below; among those, a later row of the table lies above an earlier one and
+    // labels above pictures, as the table reads.
+    m_controls.reserve(design.lines.size() + design.fields.size() + design.buttons.size() +
+                       design.pictures.size() + design.labels.size());
+    for (const LineDesign& line : design.lines) {
+        AddLine(line);
+    }
     struct Focusable {
         int tabIndex;
         std::function<void()> add;
@@ -208,6 +212,15 @@ void BuiltWindow::AddLabel(const LabelDesign& label) {
     control.brush.reset(CreateSolidBrush(control.background));
 }
 
+void BuiltWindow::AddLine(const LineDesign& line) {
+    // One pixel thick, from one end to the other, both included.
+    const TwipsRect geometry{std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
+                             std::abs(line.to.x - line.from.x), std::abs(line.to.y - line.from.y)};
+    ControlState& control = Add(line.name, L"STATIC", SS_OWNERDRAW, 0, {}, geometry);
+    control.text = ColourRef(line.colour);
+    control.line = &line;
+}
+
 void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
     m_dpi = dpi;
     RECT frame{0, 0, Pixels(m_design.clientSize.width, dpi),
@@ -220,8 +233,10 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (ControlState& control : m_controls) {
         const TwipsRect& g = control.geometry;
+        const int thickness = control.line ? 1 : 0;
         SetWindowPos(control.handle, nullptr, Pixels(g.left, dpi), Pixels(g.top, dpi),
-                     Pixels(g.width, dpi), Pixels(g.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+                     std::max(Pixels(g.width, dpi), thickness),
+                     std::max(Pixels(g.height, dpi), thickness), SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.font) {
             control.madeFont = MakeFont(*control.font, dpi);
             SendMessageW(control.handle, WM_SETFONT,
@@ -256,12 +271,6 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
             return 1;
         }
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            PaintLines(BeginPaint(m_window, &paint));
-            EndPaint(m_window, &paint);
-            return 0;
-        }
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             if (const ControlState* control = Find(reinterpret_cast<HWND>(lParam))) {
@@ -275,6 +284,8 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (const ControlState* control = Find(item.hwndItem)) {
                 if (control->button) {
                     DrawButton(item, *control);
+                } else if (control->line) {
+                    DrawLine(item, *control);
                 } else if (control->picture) {
                     DrawPicture(item, *control);
                 }
@@ -284,6 +295,9 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND: {
             const ControlState* control = Find(reinterpret_cast<HWND>(lParam));
+            if (!m_events.clicked) {
+                break;
+            }
             if (control && control->button && HIWORD(wParam) == BN_CLICKED) {
                 m_events.clicked(control->name);
                 return 0;
@@ -338,14 +352,34 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_window, message, wParam, lParam);
 }
 
-void BuiltWindow::PaintLines(HDC dc) const {
-    for (const LineDesign& line : m_design.lines) {
-        LOGBRUSH brush{BS_SOLID, ColourRef(line.colour), 0};
-        const UniquePen pen(ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr));
-        const Selected selected(dc, pen.get());
-        MoveToEx(dc, Pixels(line.from.x, m_dpi), Pixels(line.from.y, m_dpi), nullptr);
-        LineTo(dc, Pixels(line.to.x, m_dpi), Pixels(line.to.y, m_dpi));
+void BuiltWindow::DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const {
+    // Every other pixel in the line's colour; the gaps show what lies beneath the line.
+    const RECT r = item.rcItem;
+    const bool across = r.right - r.left >= r.bottom - r.top;
+    const int length = across ? r.right - r.left : r.bottom - r.top;
+    RECT place{};
+    GetWindowRect(control.handle, &place);
+    MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&place), 2);
+    for (int i = 0; i < length; ++i) {
+        const POINT at = across ? POINT{r.left + i, r.top} : POINT{r.left, r.top + i};
+        const POINT inWindow{place.left + at.x, place.top + at.y};
+        SetPixelV(item.hDC, at.x, at.y, i % 2 == 0 ? control.text : ColourBeneath(inWindow));
     }
+}
+
+COLORREF BuiltWindow::ColourBeneath(POINT inWindow) const {
+    for (const ControlState& control : m_controls) {
+        if (control.line || control.picture) {
+            continue;
+        }
+        RECT place{};
+        GetWindowRect(control.handle, &place);
+        MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&place), 2);
+        if (PtInRect(&place, inWindow)) {
+            return control.background;
+        }
+    }
+    return ColourRef(m_design.background);
 }
 
 void BuiltWindow::DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const {

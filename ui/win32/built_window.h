@@ -52,6 +52,7 @@ private:
         UniqueBrush brush;
         UniqueFont madeFont;
         const ButtonDesign* button = nullptr;
+        const LineDesign* line = nullptr;
         std::optional<Picture> picture;
         const PictureDesign* pictureDesign = nullptr;
     };
@@ -66,7 +67,9 @@ private:
     void AddLabel(const LabelDesign& label);
     void LayOut(UINT dpi, std::optional<POINT> windowOrigin);
     const ControlState* Find(HWND handle) const;
-    void PaintLines(HDC dc) const;
+    void AddLine(const LineDesign& line);
+    void DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const;
+    COLORREF ColourBeneath(POINT inWindow) const;
     void DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const;
     void DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& control) const;
 

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "tests/win32/window_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "ui/win32/message_loop.h"
+
+namespace win32_test {
+namespace {
+
+std::optional<int> g_quitCode;
+
+}  // namespace
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    while (!done()) {
+        if (GetTickCount64() > end) {
+            return false;
+        }
+        MSG message{};
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                g_quitCode = static_cast<int>(message.wParam);
+            } else {
+                ui::win32::ProcessMessage(message);
+            }
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    return true;
+}
+
+void Pump(int milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+std::optional<int> TakeQuitCode() {
+    return std::exchange(g_quitCode, std::nullopt);
+}
+
+void PressKey(WORD key, bool control) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    Pump(50);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+std::wstring Text(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT RectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+Capture::Capture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    m_width = client.right;
+    m_height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // What is on the screen, children included: wine's PrintWindow draws the parent alone.
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BitBlt(memory, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    m_pixels.assign(pixels, pixels + static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+COLORREF Capture::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+        return CLR_INVALID;
+    }
+    const DWORD bgr =
+        m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+}
+
+std::string Hex(COLORREF colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "(%d,%d,%d)", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+}  // namespace win32_test
+
+namespace {
+
+// The pictures decode and the spoken names are set through COM, as in the program's wWinMain.
+class ComEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    }
+    void TearDown() override { CoUninitialize(); }
+};
+
+const ::testing::Environment* const kCom = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
+
+}  // namespace

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// What the Windows window tests share: running the message loop for a while, and reading back
+// what a window shows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace win32_test {
+
+// Handles the thread's messages as the program's loop does until done() holds or the time is
+// up; says whether it held. A WM_QUIT on the way is kept for QuitCode().
+bool PumpUntil(const std::function<bool()>& done, int milliseconds = 3000);
+// Handles messages for a short while, so that windows paint and settle.
+void Pump(int milliseconds = 100);
+// The exit code of the last WM_QUIT seen by the pumps, and forgets it.
+std::optional<int> TakeQuitCode();
+
+// Sends a key press and release to the focused control through the program's message handling.
+void PressKey(WORD key, bool control = false);
+
+std::wstring Text(HWND window);
+// A control's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND control);
+
+// The client area as it is on the screen, with its children.
+class Capture {
+public:
+    explicit Capture(HWND window);
+    COLORREF At(int x, int y) const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<DWORD> m_pixels;
+};
+
+std::string Hex(COLORREF colour);
+
+}  // namespace win32_test
