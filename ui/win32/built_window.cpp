@@ -15,6 +15,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VeltranaWindow";
 constexpr int kFirstControlId = 1000;
+constexpr WPARAM kFieldCharacters = 32767;
 
 int Pixels(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), 1440);
@@ -176,10 +177,17 @@ BuiltWindow::ControlState& BuiltWindow::Add(std::string_view name, const wchar_t
 }
 
 void BuiltWindow::AddField(const FieldDesign& field) {
-    const DWORD lines =
-        field.lines == FieldLines::Single ? ES_AUTOHSCROLL : ES_MULTILINE | ES_AUTOVSCROLL;
+    // The design's texts break their own lines. Word wrap would measure a long pasted line
+    // character by character, which freezes the window for minutes at the 32,767 characters a
+    // field takes.
+    const DWORD lines = field.lines == FieldLines::Single
+                            ? ES_AUTOHSCROLL
+                            : ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
     ControlState& control = Add(field.name, L"EDIT", WS_TABSTOP | ES_LEFT | lines, WS_EX_CLIENTEDGE,
                                 field.text, field.geometry);
+    // The edit control stops at 30,000 characters unless told otherwise; the fields take as
+    // many as the Linux program's.
+    SendMessageW(control.handle, EM_SETLIMITTEXT, kFieldCharacters, 0);
     control.font = &field.font;
     control.text = ColourRef(field.textColour);
     control.background = ColourRef(field.background);
