@@ -18,4 +18,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The W functions throughout. The program's own entry point is wWinMain (-municode on its
 # target); the tests keep GoogleTest's main.
 add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Reproducible: no link time in the PE header, no checkout folder in the code.
+get_filename_component(checkout ${CMAKE_CURRENT_LIST_DIR}/../.. ABSOLUTE)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
+set(CMAKE_CXX_FLAGS_INIT "-ffile-prefix-map=${checkout}=.")
