@@ -2,8 +2,9 @@
 // Starts a program, waits until a visible window with the given title appears, and prints the
 // milliseconds that took and the program's working set in KiB a moment later; then closes it.
 // Usage: wait_shown TITLE SETTLE_MS PROGRAM
-#include <psapi.h>
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
