@@ -98,6 +98,7 @@ struct WindowRow {
     std::optional<POINT> position;
     COLORREF background;
     bool icon;
+    bool taskbarButton;
 };
 
 constexpr COLORREF kOrange = RGB(255, 192, 128);
@@ -118,9 +119,9 @@ const wchar_t* const kExplanation =
 
 // clang-format off
 const WindowRow kWindows[] = {
-    {&ui::kForm1Design, L" Gain for Veltrana     by_Varel_minto    v.2.0", {6855, 6510}, std::nullopt, RGB(0, 0, 0), true},
-    {&ui::kFrmAboutDesign, L"О программе v.2.0", {7830, 8370}, POINT{4230, 2445}, RGB(0, 0, 0), true},
-    {&ui::kFrmAbout1Design, L"Автор программы", {7440, 3300}, POINT{5265, 3270}, kDesktop, false},
+    {&ui::kForm1Design, L" Gain for Veltrana     by_Varel_minto    v.2.0", {6855, 6510}, std::nullopt, RGB(0, 0, 0), true, true},
+    {&ui::kFrmAboutDesign, L"О программе v.2.0", {7830, 8370}, POINT{4230, 2445}, RGB(0, 0, 0), true, false},
+    {&ui::kFrmAbout1Design, L"Автор программы", {7440, 3300}, POINT{5265, 3270}, kDesktop, false, false},
 };
 
 const FieldRow kFields[] = {
@@ -389,6 +390,11 @@ protected:
         EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0, row.icon) << row.design->name;
         EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0, row.icon)
             << row.design->name;
+        // Form1 keeps its task-bar button whoever owns it; the information windows have none
+        // once the program's hidden window owns them (the program's tests check the owner).
+        const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+        EXPECT_EQ((exStyle & WS_EX_APPWINDOW) != 0, row.taskbarButton) << row.design->name;
+        EXPECT_EQ(exStyle & WS_EX_TOOLWINDOW, 0) << row.design->name;
         ExpectPixel("the window background", 2, 2, row.background);
     }
 

@@ -44,12 +44,13 @@ UniqueFont MakeFont(const FontDesign& font, UINT dpi) {
 }
 
 // A fixed frame with a close box only. The information windows have the dialog frame; they are
-// also the ones without a task-bar button.
+// also the ones without a task-bar button. A window with one is an app window, which keeps its
+// button even when it has an owner; a window without one gets no button only when owned.
 DWORD WindowStyle() {
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 }
 DWORD WindowExStyle(const WindowDesign& design) {
-    return WS_EX_CONTROLPARENT | (design.taskbarButton ? 0 : WS_EX_DLGMODALFRAME);
+    return WS_EX_CONTROLPARENT | (design.taskbarButton ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
 }
 
 void RegisterWindowClass(WNDPROC procedure) {
