@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QtTest>
+#include <algorithm>
 
+#include "tests/ui/find_control.h"
+#include "tests/ui/icon_images.h"
+#include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -22,10 +28,12 @@ int OpenWindows(const QString& name) {
     return count;
 }
 
-QPushButton* Button(QWidget* window, const char* name) {
-    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-    Q_ASSERT(button != nullptr);
-    return button;
+QPushButton* Button(const QWidget* window, QAnyStringView name) {
+    return test::Find<QPushButton>(window, name);
+}
+
+ui::InfoWindowSlot& Slot(const QString& name) {
+    return name == QStringLiteral("frmAbout1") ? ui::frmAbout1() : ui::frmAbout();
 }
 
 class InfoWindowsTest : public QObject {
@@ -74,7 +82,7 @@ private slots:
         QFETCH(QString, title);
         InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
         // State: main window only. Action: press the button twice. Expected: one window.
-        auto* command = Button(m_form.get(), button.toLatin1().constData());
+        auto* command = Button(m_form.get(), button);
         QTest::mouseClick(command, Qt::LeftButton);
         InfoWindow* opened = slot.window();
         QVERIFY(opened != nullptr);
@@ -85,7 +93,6 @@ private slots:
         QCOMPARE(opened->windowTitle(), title);
         QVERIFY(opened->parentWidget() == nullptr);
         QVERIFY(!opened->isModal());
-        QVERIFY(m_form->isEnabled());
         QCOMPARE(opened->focusWidget(), Button(opened, "cmdOK"));
     }
 
@@ -114,7 +121,8 @@ private slots:
         } else if (how == "Escape") {
             QTest::keyClick(window, Qt::Key_Escape);
         } else {
-            QVERIFY(window->close());
+            // The way the windowing system asks a window to close when its close box is pressed.
+            QVERIFY(window->windowHandle()->close());
         }
         QVERIFY(slot.window() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -164,20 +172,159 @@ private slots:
         QCOMPARE(ui::frmAbout().window(), about);
     }
 
+    void windowsOpenWhereDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("client");
+        QTest::newRow("frmAbout") << "frmAbout" << QRect(282, 163, 522, 558);
+        QTest::newRow("frmAbout1") << "frmAbout1" << QRect(351, 218, 496, 220);
+    }
+    void windowsOpenWhereDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, client);
+        // The client area, in pixels at 96 dpi, where it was placed on the screen.
+        QCOMPARE(openAndWait(Slot(name))->geometry(), client);
+    }
+
+    // Every text the user reads in the two windows, as it appears on the screen.
+    void windowsShowTheirTexts_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("frmAbout cmdOK") << "frmAbout"
+                                        << "cmdOK"
+                                        << "Понял";
+        QTest::newRow("frmAbout1 cmdOK") << "frmAbout1"
+                                         << "cmdOK"
+                                         << "Знаю такого)";
+        QTest::newRow("frmAbout1 Label1(0)") << "frmAbout1"
+                                             << "Label1(0)"
+                                             << "Варел Минто";
+        QTest::newRow("frmAbout1 Label1(1)") << "frmAbout1"
+                                             << "Label1(1)"
+                                             << "E-mail:     varel@example.org";
+        QTest::newRow("frmAbout1 Label1(2)") << "frmAbout1"
+                                             << "Label1(2)"
+                                             << "Skype:     varel_minto";
+        QTest::newRow("frmAbout1 Text1") << "frmAbout1"
+                                         << "Text1"
+                                         << "\t   Студент кафедры\n"
+                                            "\t\"Радиотехнические системы\"\n"
+                                            "    Северного политехнического университета\n"
+                                            "\t\t\"Полярная звезда\"\n";
+    }
+    void windowsShowTheirTexts() {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        const InfoWindow* opened = openAndWait(Slot(window));
+        QWidget* shown = test::Find<QWidget>(opened, control);
+        if (auto* label = qobject_cast<QLabel*>(shown)) {
+            QCOMPARE(label->text(), text);
+        } else if (auto* button = qobject_cast<QPushButton*>(shown)) {
+            QCOMPARE(button->text(), text);
+        } else {
+            QCOMPARE(test::Find<QPlainTextEdit>(opened, control)->toPlainText(), text);
+        }
+    }
+
+    // The explanation is stored as it was written: five lines, each ended by CR LF, every one
+    // but the third with a space before it. The field shows it with Qt's own line breaks.
+    void explanationKeepsItsLineEnds() {
+        const auto fields = ui::kFrmAboutDesign.fields;
+        const auto text1 = std::find_if(fields.begin(), fields.end(),
+                                        [](const ui::FieldDesign& f) { return f.name == "Text1"; });
+        QVERIFY(text1 != fields.end());
+        QCOMPARE(QByteArray(text1->text.data(), qsizetype(text1->text.size())),
+                 QByteArray("Программа для ТЕОРЕТИЧЕСКОГО расчета коэфициента усиления \r\n"
+                            "входного ОУ для металлоискателя Veltrana. \r\n"
+                            "Для изменения КУ достаточно подобрать номинал резистора R6.\r\n"
+                            "Реальный КУ возможно измерить лишь с помощью осцилографа!!! \r\n"
+                            "Программа показывает лишь зависимость КУ от номиналов обвязки ОУ!!! "
+                            "\r\n"));
+    }
+
+    void iconIsTheEmblemOrNone_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("frmAbout") << "frmAbout"
+                                  << ":/pictures/emblem.ico";
+        QTest::newRow("frmAbout1") << "frmAbout1"
+                                   << "";
+    }
+    void iconIsTheEmblemOrNone() {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        const QIcon icon = openAndWait(Slot(name))->windowIcon();
+        if (file.isEmpty()) {
+            QVERIFY(icon.isNull());
+            return;
+        }
+        const QString mismatch = test::IconMismatch(icon, file);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    // From cmdOK, which has the focus when the window opens, round to it again.
+    void tabGoesRound_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("frmAbout") << "frmAbout";
+        QTest::newRow("frmAbout1") << "frmAbout1";
+    }
+    void tabGoesRound() {
+        QFETCH(QString, name);
+        const InfoWindow* window = openAndWait(Slot(name));
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"cmdOK", "Text1", "cmdOK"}));
+        QCOMPARE(QApplication::focusWidget()->window(), window);
+    }
+
+    // The author's four lines fill the field: all of them stay in sight, and neither the
+    // wheel nor Ctrl+End scrolls the first ones away (there is no scroll bar to bring them
+    // back).
+    void authorsLinesStayInSight() {
+        auto* text = test::Find<QPlainTextEdit>(openAndWait(ui::frmAbout1()), "Text1");
+        const auto allLinesInSight = [text] {
+            const int height = text->viewport()->height();
+            for (QTextBlock line = text->document()->begin(); line.isValid(); line = line.next()) {
+                const QRect shown = text->cursorRect(QTextCursor(line));
+                if (!line.text().isEmpty() && (shown.top() < 0 || shown.bottom() >= height)) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        QVERIFY(allLinesInSight());
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(allLinesInSight());
+        const QPoint middle = text->viewport()->rect().center();
+        QWheelEvent notch(middle, text->viewport()->mapToGlobal(middle), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(text->viewport(), &notch);
+        QVERIFY(allLinesInSight());
+    }
+
     void programEndsWithItsLastWindow() {
-        // State: the main window and "О программе" open. Action: close the main window, then
-        // the information window. Expected: the program runs on until the second close.
+        // State: the main window and "О программе" open. Action: close the main window, and a
+        // while later the information window. Expected: the program is still running when the
+        // second close comes, and ends with it.
         InfoWindow* about = openAndWait(ui::frmAbout());
+        bool runningAfterMainWindow = false;
         QTimer::singleShot(0, m_form.get(), &QWidget::close);
-        QTimer::singleShot(0, [about] {
-            QVERIFY(!QCoreApplication::closingDown());
+        // Long enough for a quit the first close might have asked for to end the loop.
+        QTimer::singleShot(200, about, [&] {
+            runningAfterMainWindow = true;
             QCOMPARE(OpenWindows("frmAbout"), 1);
-            QTimer::singleShot(0, about, [about] { QTest::keyClick(about, Qt::Key_Escape); });
+            QTest::keyClick(about, Qt::Key_Escape);
         });
         QTimer guard;
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);
         QCOMPARE(QApplication::exec(), 0);
+        QVERIFY2(runningAfterMainWindow, "the program ended with the main window");
         QVERIFY(!m_form->isVisible());
     }
 };

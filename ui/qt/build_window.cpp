@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "ui/qt/dotted_line.h"
 #include "ui/qt/faces.h"
@@ -99,6 +100,14 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
         // until a line wraps out of sight.
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // For the same reason nothing may scroll: a wheel notch or Ctrl+End would otherwise
+        // take the first lines out of sight, with no scroll bar to show it or bring them back.
+        QScrollBar* lines = text->verticalScrollBar();
+        QObject::connect(lines, &QScrollBar::rangeChanged, lines,
+                         [lines] { lines->setRange(0, 0); });
+        // The whole box holds text, as it was laid out to: a frame would take the bottom
+        // line's last pixels. On the window's own background the field needs no border.
+        text->setFrameShape(QFrame::NoFrame);
         // A native multi-line edit keeps its text a pixel from the border; Qt's default margin
         // of four would wrap and push down lines laid out to fit.
         text->document()->setDocumentMargin(1);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/info_windows.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 #include "ui/design/info_window_controls.h"
@@ -16,23 +15,8 @@ InfoWindow::InfoWindow(const WindowDesign& design) : QDialog(nullptr) {
     // beneath.
     SecondClickFilter::Install();
     const BuiltControls built = BuildWindow(*this, design);
-    m_cancelButton = built.Get<QPushButton>(info_window::cmdOK);
-    connect(m_cancelButton, &QPushButton::clicked, this, &InfoWindow::cmdOK_Click);
-}
-
-// Escape presses the cancel button, as Enter presses the default one.
-void InfoWindow::reject() {
-    if (m_cancelButton != nullptr) {
-        m_cancelButton->click();
-    } else {
-        QDialog::reject();
-    }
-}
-
-// The close box closes, as the button does. QDialog would turn it into a reject(), which
-// presses the button, which closes again while the first close is still under way.
-void InfoWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
+    connect(built.Get<QPushButton>(info_window::cmdOK), &QPushButton::clicked, this,
+            &InfoWindow::cmdOK_Click);
 }
 
 void InfoWindow::cmdOK_Click() {

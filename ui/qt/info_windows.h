@@ -7,8 +7,6 @@
 
 #include "ui/design/design.h"
 
-class QPushButton;
-
 namespace ui {
 
 // A small window built from its design that closes with its one button, with Enter or
@@ -19,15 +17,8 @@ class InfoWindow : public QDialog {
 public:
     explicit InfoWindow(const WindowDesign& design);
 
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void cmdOK_Click();
-
-    QPushButton* m_cancelButton = nullptr;
 };
 
 // Holds one information window for the whole run. The window itself exists only while it is
