@@ -10,6 +10,7 @@
 
 #include "tests/ui/find_control.h"
 #include "tests/ui/icon_images.h"
+#include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 
@@ -257,6 +258,14 @@ private slots:
         const QString mismatch =
             test::IconMismatch(m_form->windowIcon(), QStringLiteral(":/pictures/program.ico"));
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    // Black on every desktop. On X11 the desktop colour is black as well, so no picture taken
+    // here could tell a window that follows the desktop from this one; the design can.
+    void backgroundIsBlackOnEveryDesktop() {
+        const ui::Colour background = ui::kForm1Design.background;
+        QCOMPARE(background.source, ui::Colour::Source::Fixed);
+        QCOMPARE(QColor(background.red, background.green, background.blue), QColor(Qt::black));
     }
 
     // None of the buttons is a default button: Enter in a field calculates nothing.
