@@ -9,28 +9,23 @@
 
 namespace test {
 
-// What is wrong with `icon` as a showing of the .ico file at `path`: it must offer the file's
-// sizes, and at each of them one of the file's images, pixel for pixel. Empty when nothing is.
+// What is wrong with `icon` as a showing of the .ico file at `path`: it must offer at least one
+// size, and at every size it offers one of the file's images, pixel for pixel. Empty when
+// nothing is.
 inline QString IconMismatch(const QIcon& icon, const QString& path) {
     QImageReader reader(path);
     QList<QImage> images;
-    QList<QSize> sizes;
     for (int i = 0; i < reader.imageCount(); ++i) {
         reader.jumpToImage(i);
         images << reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (!sizes.contains(images.last().size())) {
-            sizes << images.last().size();
-        }
     }
-    if (icon.availableSizes() != sizes) {
-        return QStringLiteral("the icon offers %1 sizes where %2 has %3")
-            .arg(icon.availableSizes().size())
-            .arg(path)
-            .arg(sizes.size());
+    if (icon.availableSizes().isEmpty()) {
+        return QStringLiteral("the window has no icon");
     }
-    for (const QSize size : sizes) {
-        if (!images.contains(
-                icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied))) {
+    for (const QSize size : icon.availableSizes()) {
+        const QImage shown =
+            icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (!images.contains(shown)) {
             return QStringLiteral("the %1 px image is none of %2's").arg(size.width()).arg(path);
         }
     }
