@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -347,6 +348,16 @@ protected:
                                  std::abs(GetBValue(shown) - GetBValue(source));
             EXPECT_LE(distance, m_dpi == 96 && row.naturalSize ? 0 : 90)
                 << row.name << " shows " << Hex(shown) << " where its picture has " << Hex(source);
+            // Focused, the picture shows a dotted frame along its edges; its bottom left corner
+            // is clear of what lies over frmAbout's picture.
+            SetFocus(picture);
+            win32_test::Pump(50);
+            const win32_test::Capture focused(m_window->Window());
+            const bool framed = std::ranges::any_of(std::views::iota(0, 4), [&](int i) {
+                return focused.At(box.left + i, box.bottom - 1) !=
+                       m_capture->At(box.left + i, box.bottom - 1);
+            });
+            EXPECT_TRUE(framed) << row.name << " shows no focus frame";
         }
     }
     void ExpectDottedLines(std::span<const LineRow> rows) const {

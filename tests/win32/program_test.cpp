@@ -65,8 +65,8 @@ TEST_F(ProgramTest, TabRunsThroughEachWindowInItsDesignedOrder) {
         {"Form1",
          {f::Text1_0, f::Text2_0, f::Command1, f::Command2, f::Command3, f::Text6_1, f::Text5_1,
           f::Text10_2, f::Text9_3, f::Text8_3, f::Text8_0}},
-        {"frmAbout", {ui::info_window::cmdOK, "Text1"}},
-        {"frmAbout1", {ui::info_window::cmdOK, "Text1"}},
+        {"frmAbout", {ui::info_window::cmdOK, "Text1", "Picture1"}},
+        {"frmAbout1", {ui::info_window::cmdOK, "OLE1", "Text1"}},
     };
     for (const TabCycle& cycle : cycles) {
         const std::string_view name = cycle.window;

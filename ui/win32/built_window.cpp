@@ -68,6 +68,24 @@ void RegisterWindowClass(WNDPROC procedure) {
     }
 }
 
+// A static control takes the focus when given it, but draws nothing to show it: repainting it
+// as the focus comes and goes lets its owner draw the focus frame.
+LRESULT CALLBACK FocusFollowing(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+WNDPROC g_staticProcedure = nullptr;
+
+void FollowFocus(HWND control) {
+    // Every static control has the same procedure, so one saved copy serves them all.
+    g_staticProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FocusFollowing)));
+}
+
+LRESULT CALLBACK FocusFollowing(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+        InvalidateRect(control, nullptr, FALSE);
+    }
+    return CallWindowProcW(g_staticProcedure, control, message, wParam, lParam);
+}
+
 }  // namespace
 
 BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents events)
@@ -85,9 +103,9 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     }
 
     // Z order is tab order for IsDialogMessage, so the controls that take the focus come first,
-    // in tab order, under the lines drawn over everything. Labels and pictures never take the
-    // focus and lie below; among those, a later row of the table lies above an earlier one and
-    // labels above pictures, as the table reads.
+    // in tab order, under the lines drawn over everything. Where they overlap, an earlier one
+    // lies above a later one: frmAbout's text and button lie over its picture's blank parts.
+    // Labels never take the focus and lie below; a later row of the table lies above an earlier.
     m_controls.reserve(design.lines.size() + design.fields.size() + design.buttons.size() +
                        design.pictures.size() + design.labels.size());
     for (const LineDesign& line : design.lines) {
@@ -104,15 +122,15 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     for (const ButtonDesign& button : design.buttons) {
         focusable.push_back({button.tabIndex, [this, &button] { AddButton(button); }});
     }
+    for (const PictureDesign& picture : design.pictures) {
+        focusable.push_back({picture.tabIndex, [this, &picture] { AddPicture(picture); }});
+    }
     std::ranges::stable_sort(focusable, {}, &Focusable::tabIndex);
     for (const Focusable& control : focusable) {
         control.add();
     }
     for (const LabelDesign& label : design.labels | std::views::reverse) {
         AddLabel(label);
-    }
-    for (const PictureDesign& picture : design.pictures | std::views::reverse) {
-        AddPicture(picture);
     }
 
     if (!design.icon.empty()) {
@@ -206,7 +224,9 @@ void BuiltWindow::AddButton(const ButtonDesign& button) {
 }
 
 void BuiltWindow::AddPicture(const PictureDesign& picture) {
-    ControlState& control = Add(picture.name, L"STATIC", SS_OWNERDRAW, 0, {}, picture.geometry);
+    ControlState& control =
+        Add(picture.name, L"STATIC", WS_TABSTOP | SS_OWNERDRAW, 0, {}, picture.geometry);
+    FollowFocus(control.handle);
     control.picture = LoadPicture(picture.resource);
     control.pictureDesign = &picture;
     SetSpokenName(control.handle, picture.spokenName, picture.spokenDescription);
@@ -447,6 +467,9 @@ void BuiltWindow::DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& co
         StretchBlt(dc, left, top, width, height, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
     }
     DeleteDC(source);
+    if (GetFocus() == item.hwndItem) {
+        DrawFocusRect(dc, &box);
+    }
 }
 
 }  // namespace ui::win32
