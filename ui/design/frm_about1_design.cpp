@@ -18,7 +18,7 @@ constexpr std::string_view kAffiliation =
 
 // clang-format off
 constexpr PictureDesign kPictures[] = {
-    // name   resource                left top  width height  fit                     tab spoken as
+    // name  resource       left top  width height fit                    tab spoken as
     {"OLE1", "author.bmp", {120, 120, 2055, 3015}, PictureFit::ScaledToFit, 1, "Портрет автора",
      "Рисованный портрет автора"},
 };

@@ -33,7 +33,7 @@ constexpr FieldDesign kFields[] = {
 // The diagram overlaps the bottom of the text, below its last line; the button sits in the
 // diagram's blank lower right corner.
 constexpr PictureDesign kPictures[] = {
-    // name       resource                 left top   width height  fit                     tab spoken as
+    // name      resource        left top   width height fit                    tab spoken as
     {"Picture1", "diagram.jpg", {240, 1800, 7335, 6495}, PictureFit::NaturalSize, 2, "Схема входного каскада",
      kDiagramDescription},
 };
