@@ -134,6 +134,27 @@ class RussianPage(PageTest):
         self.assertEqual(unlabelled, 0)
 
 
+    # Every caption of Form1 as the user reads it, written out here rather than taken from the
+    # tables, so that a changed letter fails even where the glyphs look alike (С and C).
+    CAPTIONS = {
+        "Label1(11)": "Вводим реальные параметры установленных элементов",
+        "Label1(0)": "Рабочая частота", "Label1(1)": "кГц",
+        "Label1(2)": "Резистор R6", "Label1(3)": "Ом",
+        "Label1(6)": "Резистор R5", "Label1(9)": "кОм",
+        "Label1(4)": "Резистор R9", "Label1(10)": "кОм",
+        "Label1(5)": "Конденсатор С2", "Label1(12)": "пФ",
+        "Label1(7)": "Конденсатор С5", "Label1(15)": "нФ",
+        "Label1(8)": "Конденсатор С7", "Label1(13)": "пФ",
+        "Label1(14)": "Коэфициент усиления",
+        "Command1": "Расчет", "Command2": "О программе", "Command3": "Автор",
+    }
+
+    def test_every_caption_as_designed(self):
+        for name, caption in self.CAPTIONS.items():
+            with self.subTest(control=name):
+                self.assertEqual(self.control(name).text, caption)
+
+
 class EnglishPage(PageTest):
 
     def test_defaults_show_the_gain_with_a_full_stop(self):
