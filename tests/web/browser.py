@@ -47,8 +47,8 @@ PHONE = (390, 844)
 def _load_server_module():
     path = ROOT / "scripts" / "serve-web"
     loader = importlib.machinery.SourceFileLoader("serve_web", str(path))
-    spec = importlib.util.spec_from_loader("serve_web", loader)
-    module = importlib.util.module_from_spec(spec)
+    found = importlib.util.spec_from_loader("serve_web", loader)
+    module = importlib.util.module_from_spec(found)
     loader.exec_module(module)
     return module
 
