@@ -42,9 +42,14 @@ Picture LoadPicture(std::string_view resource) {
           "decoding", resource);
     ComPtr<IWICBitmapFrameDecode> frame;
     Check(decoder->GetFrame(0, &frame), "its first frame", resource);
-    ComPtr<IWICBitmapSource> bgra;
-    Check(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &bgra), "converting",
-          resource);
+    // The factory's converter rather than WICConvertBitmapSource: that function would make the
+    // imaging library a load-time import, mapped at every start although only the information
+    // windows need it.
+    ComPtr<IWICFormatConverter> bgra;
+    Check(factory->CreateFormatConverter(&bgra), "a converter", resource);
+    Check(bgra->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                           nullptr, 0.0, WICBitmapPaletteTypeCustom),
+          "converting", resource);
     UINT width = 0;
     UINT height = 0;
     Check(bgra->GetSize(&width, &height), "its size", resource);
