@@ -330,24 +330,45 @@ protected:
             ExpectPlaced(row.name, picture, row.geometry);
             const ui::win32::Picture decoded = ui::win32::LoadPicture(row.resource);
             const RECT box = Expected(row.geometry);
-            // Where the picture's middle pixel lands: at natural size scaled with the DPI, or
-            // in the middle of the box when scaled to fit it.
-            const POINT middle =
-                row.naturalSize
-                    ? POINT{box.left + MulDiv(decoded.size.cx / 2, static_cast<int>(m_dpi), 96),
-                            box.top + MulDiv(decoded.size.cy / 2, static_cast<int>(m_dpi), 96)}
-                    : POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
             DIBSECTION section{};
             GetObjectW(decoded.bitmap.get(), sizeof section, &section);
-            const DWORD bgr = static_cast<const DWORD*>(
-                section.dsBm.bmBits)[(decoded.size.cy / 2) * decoded.size.cx + decoded.size.cx / 2];
-            const COLORREF source = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-            const COLORREF shown = m_capture->At(middle.x, middle.y);
-            const int distance = std::abs(GetRValue(shown) - GetRValue(source)) +
-                                 std::abs(GetGValue(shown) - GetGValue(source)) +
-                                 std::abs(GetBValue(shown) - GetBValue(source));
-            EXPECT_LE(distance, m_dpi == 96 && row.naturalSize ? 0 : 90)
-                << row.name << " shows " << Hex(shown) << " where its picture has " << Hex(source);
+            const auto sourceAt = [&](LONG x, LONG y) {
+                const DWORD bgr =
+                    static_cast<const DWORD*>(section.dsBm.bmBits)[y * decoded.size.cx + x];
+                return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+            };
+            if (m_dpi == 96 && row.naturalSize) {
+                // Pixel for pixel from the box's corner over the upper left quarter, wherever no
+                // other control lies over it: a shrunk or shifted picture differs there.
+                const LONG right = std::min(decoded.size.cx / 2, box.right - box.left);
+                const LONG bottom = std::min(decoded.size.cy / 2, box.bottom - box.top);
+                int differing = 0;
+                for (LONG y = 0; y < bottom; ++y) {
+                    for (LONG x = 0; x < right; ++x) {
+                        const POINT at{box.left + x, box.top + y};
+                        if (ChildWindowFromPointEx(m_window->Window(), at, CWP_SKIPINVISIBLE) ==
+                            picture) {
+                            differing += m_capture->At(at.x, at.y) != sourceAt(x, y);
+                        }
+                    }
+                }
+                EXPECT_EQ(differing, 0) << row.name << " is not shown pixel for pixel";
+            } else {
+                // Smoothed when scaled, so only the middle pixel is compared: where natural size
+                // scaled with the DPI puts it, or in the middle of the box when scaled to fit.
+                const POINT middle =
+                    row.naturalSize
+                        ? POINT{box.left + MulDiv(decoded.size.cx / 2, static_cast<int>(m_dpi), 96),
+                                box.top + MulDiv(decoded.size.cy / 2, static_cast<int>(m_dpi), 96)}
+                        : POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+                const COLORREF source = sourceAt(decoded.size.cx / 2, decoded.size.cy / 2);
+                const COLORREF shown = m_capture->At(middle.x, middle.y);
+                const int distance = std::abs(GetRValue(shown) - GetRValue(source)) +
+                                     std::abs(GetGValue(shown) - GetGValue(source)) +
+                                     std::abs(GetBValue(shown) - GetBValue(source));
+                EXPECT_LE(distance, 90) << row.name << " shows " << Hex(shown)
+                                        << " where its picture has " << Hex(source);
+            }
             // Focused, the picture shows a dotted frame along its edges; its bottom left corner
             // is clear of what lies over frmAbout's picture.
             SetFocus(picture);
