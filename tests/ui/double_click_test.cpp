@@ -6,6 +6,9 @@
 #include <QStyleHints>
 #include <QtTest>
 
+#include "tests/ui/close_info_windows.h"
+#include "tests/ui/find_control.h"
+#include "ui/design/form1_controls.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -58,16 +61,11 @@ private slots:
         m_form = std::make_unique<ui::Form1>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        m_R5 = m_form->findChild<QLineEdit*>("Text2(0)");
+        m_R5 = test::Find<QLineEdit>(m_form.get(), ui::form1::Text2_0);
     }
 
     void cleanup() {
-        for (ui::InfoWindowSlot* slot : {&ui::frmAbout(), &ui::frmAbout1()}) {
-            if (slot->window() != nullptr) {
-                slot->window()->close();
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::CloseInfoWindows();
         m_form.reset();
     }
 

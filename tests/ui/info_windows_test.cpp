@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "tests/ui/close_info_windows.h"
 #include "tests/ui/find_control.h"
 #include "tests/ui/icon_images.h"
 #include "ui/design/design.h"
@@ -60,12 +61,7 @@ private slots:
     }
 
     void cleanup() {
-        for (InfoWindowSlot* slot : {&ui::frmAbout(), &ui::frmAbout1()}) {
-            if (slot->window() != nullptr) {
-                slot->window()->close();
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::CloseInfoWindows();
         m_form.reset();
     }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/ui/close_info_windows.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -133,12 +134,7 @@ private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
     void cleanup() {
-        for (ui::InfoWindowSlot* slot : {&ui::frmAbout(), &ui::frmAbout1()}) {
-            if (slot->window() != nullptr) {
-                slot->window()->close();
-            }
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::CloseInfoWindows();
         m_form.reset();
     }
 

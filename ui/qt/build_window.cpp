@@ -211,27 +211,21 @@ BuiltControls BuildWindow(QWidget& window, const WindowDesign& design) {
 
     BuiltControls built;
     std::map<int, QWidget*> tabOrder;
-    for (const FieldDesign& field : design.fields) {
-        QWidget* control = AddField(window, field);
-        built.Add(field.name, control);
-        tabOrder[field.tabIndex] = control;
-    }
-    for (const PictureDesign& picture : design.pictures) {
-        QLabel* control = AddPicture(window, picture);
-        built.Add(picture.name, control);
-        tabOrder[picture.tabIndex] = control;
-    }
-    for (const LabelDesign& label : design.labels) {
-        built.Add(label.name, AddLabel(window, label));
-    }
-    for (const ButtonDesign& button : design.buttons) {
-        QPushButton* control = AddButton(window, button);
-        built.Add(button.name, control);
-        tabOrder[button.tabIndex] = control;
-    }
-    for (const LineDesign& line : design.lines) {
-        built.Add(line.name, AddLine(window, line));
-    }
+    // Each row's control goes in under its name and, if the row has a tab index, in tab order.
+    const auto addRows = [&](const auto& rows, auto add) {
+        for (const auto& row : rows) {
+            QWidget* control = add(window, row);
+            built.Add(row.name, control);
+            if constexpr (requires { row.tabIndex; }) {
+                tabOrder[row.tabIndex] = control;
+            }
+        }
+    };
+    addRows(design.fields, AddField);
+    addRows(design.pictures, AddPicture);
+    addRows(design.labels, AddLabel);
+    addRows(design.buttons, AddButton);
+    addRows(design.lines, AddLine);
 
     QWidget* previous = nullptr;
     for (const auto& [index, control] : tabOrder) {
