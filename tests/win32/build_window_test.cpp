@@ -10,12 +10,16 @@
 #include <cstdlib>
 #include <optional>
 #include <ranges>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "tests/win32/window_checks.h"
 #include "ui/design/design.h"
 #include "ui/win32/built_window.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/wide_text.h"
 
@@ -98,7 +102,7 @@ struct WindowRow {
     SIZE client;
     std::optional<POINT> position;
     COLORREF background;
-    bool icon;
+    std::string_view icon;  // the resource, or empty for none
     bool taskbarButton;
 };
 
@@ -120,9 +124,9 @@ const wchar_t* const kExplanation =
 
 // clang-format off
 const WindowRow kWindows[] = {
-    {&ui::kForm1Design, L" Gain for Veltrana     by_Varel_minto    v.2.0", {6855, 6510}, std::nullopt, RGB(0, 0, 0), true, true},
-    {&ui::kFrmAboutDesign, L"О программе v.2.0", {7830, 8370}, POINT{4230, 2445}, RGB(0, 0, 0), true, false},
-    {&ui::kFrmAbout1Design, L"Автор программы", {7440, 3300}, POINT{5265, 3270}, kDesktop, false, false},
+    {&ui::kForm1Design, L" Gain for Veltrana     by_Varel_minto    v.2.0", {6855, 6510}, std::nullopt, RGB(0, 0, 0), "program.ico", true},
+    {&ui::kFrmAboutDesign, L"О программе v.2.0", {7830, 8370}, POINT{4230, 2445}, RGB(0, 0, 0), "emblem.ico", false},
+    {&ui::kFrmAbout1Design, L"Автор программы", {7440, 3300}, POINT{5265, 3270}, kDesktop, "", false},
 };
 
 const FieldRow kFields[] = {
@@ -198,6 +202,33 @@ const PictureRow kAbout1Pictures[] = {
     {"OLE1", {120, 120, 2055, 3015}, "author.bmp", false},
 };
 // clang-format on
+
+// The icon drawn at `side` pixels over magenta, one BGRA value per pixel; none for no icon.
+std::vector<DWORD> IconPixels(HICON icon, int side) {
+    if (icon == nullptr) {
+        return {};
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = side;
+    info.bmiHeader.biHeight = -side;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const ui::win32::UniqueBitmap bitmap(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const std::span pixels(static_cast<DWORD*>(bits), static_cast<std::size_t>(side) * side);
+    std::ranges::fill(pixels, 0x00FF00FF);
+    HDC dc = CreateCompatibleDC(nullptr);
+    {
+        const ui::win32::Selected selected(dc, bitmap.get());
+        DrawIconEx(dc, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+    }
+    DeleteDC(dc);
+    return {pixels.begin(), pixels.end()};
+}
 
 UINT ExpectedDpi() {
     const char* dpi = std::getenv("EXPECTED_DPI");
@@ -419,9 +450,18 @@ protected:
         const LONG style = GetWindowLongW(window, GWL_STYLE);
         EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << row.design->name;
         EXPECT_NE(style & WS_SYSMENU, 0) << row.design->name;
-        EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0, row.icon) << row.design->name;
-        EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0, row.icon)
-            << row.design->name;
+        for (const auto& [kind, metric] :
+             {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+            const auto shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0));
+            if (row.icon.empty()) {
+                EXPECT_EQ(shown, nullptr) << row.design->name;
+                continue;
+            }
+            const int side = GetSystemMetricsForDpi(metric, m_dpi);
+            const ui::win32::UniqueIcon expected = ui::win32::LoadIconResource(row.icon, side);
+            EXPECT_TRUE(IconPixels(shown, side) == IconPixels(expected.get(), side))
+                << row.design->name << " does not show " << row.icon << " at " << side << " px";
+        }
         // Form1 keeps its task-bar button whoever owns it; the information windows have none
         // once the program's hidden window owns them (the program's tests check the owner).
         const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
