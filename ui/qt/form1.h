@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+#include "ui/design/form1_gain.h"
 
 class QLineEdit;
 
@@ -21,14 +24,9 @@ private:
     void Command2_Click();
     void Command3_Click();
 
-    // The fields by the quantity they hold, found once when the window is built.
-    QLineEdit* m_F = nullptr;
-    QLineEdit* m_C2 = nullptr;
-    QLineEdit* m_C5 = nullptr;
-    QLineEdit* m_C7 = nullptr;
-    QLineEdit* m_R5 = nullptr;
-    QLineEdit* m_R6 = nullptr;
-    QLineEdit* m_R9 = nullptr;
+    // The fields "Расчет" reads, in the calculation's order, and the result, found once when the
+    // window is built.
+    std::array<QLineEdit*, form1::kGainFields.size()> m_gainFields{};
     QLineEdit* m_gain = nullptr;
     // Tells a screen reader how a calculation went: the result field is not where the focus is.
     Announcer* m_announcer = nullptr;

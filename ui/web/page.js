@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The handlers of the three windows, and what a desktop's window manager would do for them:
 // the tab cycle, placing, dragging and closing the information windows, scaling to the screen.
-// write_page puts kForm1, kInfoWindow and kWindows, the names of the controls and windows from
-// the design tables, before this script, and the build puts the calculation's loader
-// (createCalc) before both.
+// write_page puts kForm1, kGainFields, kInfoWindow and kWindows, the names of the controls and
+// windows from the design tables, before this script, and the build puts the calculation's
+// loader (createCalc) before both.
 "use strict";
 
 const screenArea = document.getElementById("screen");
@@ -20,9 +20,7 @@ function Control(windowElement, name) {
 
 // ---- Form1 ------------------------------------------------------------------------------
 
-// In the order the calculation reads them: F, C2, C5, C7, R5, R6, R9.
-const gainInputs = [kForm1.Text10_2, kForm1.Text6_1, kForm1.Text9_3, kForm1.Text8_3,
-                    kForm1.Text2_0, kForm1.Text1_0, kForm1.Text5_1].map((n) => Control(form1, n));
+const gainInputs = kGainFields.map((name) => Control(form1, name));
 const result = Control(form1, kForm1.Text8_0);
 
 // The calculation, started at once so that it is ready by the first press.

@@ -17,6 +17,7 @@
 
 #include "ui/design/design.h"
 #include "ui/design/form1_controls.h"
+#include "ui/design/form1_gain.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/web/page_layout.h"
 
@@ -65,10 +66,10 @@ std::string KeptSpaces(std::string_view title) {
 std::string ControlNames() {
     namespace form1 = ui::form1;
     const std::pair<std::string_view, std::string_view> form1Controls[] = {
-        {"Text10_2", form1::Text10_2}, {"Text6_1", form1::Text6_1},   {"Text9_3", form1::Text9_3},
-        {"Text8_3", form1::Text8_3},   {"Text2_0", form1::Text2_0},   {"Text1_0", form1::Text1_0},
-        {"Text5_1", form1::Text5_1},   {"Text8_0", form1::Text8_0},   {"Command1", form1::Command1},
-        {"Command2", form1::Command2}, {"Command3", form1::Command3},
+        {"Text8_0", form1::Text8_0},
+        {"Command1", form1::Command1},
+        {"Command2", form1::Command2},
+        {"Command3", form1::Command3},
     };
     std::string script =
         "\"use strict\";\n"
@@ -77,7 +78,13 @@ std::string ControlNames() {
     for (const auto& [key, name] : form1Controls) {
         script += "    " + std::string(key) + ": \"" + std::string(name) + "\",\n";
     }
-    script += "});\nconst kInfoWindow = Object.freeze({cmdOK: \"" +
+    script +=
+        "});\n// The fields \"Расчет\" reads, in the order the calculation takes them.\n"
+        "const kGainFields = Object.freeze([";
+    for (std::string_view name : form1::kGainFields) {
+        script += "\"" + std::string(name) + "\", ";
+    }
+    script += "]);\nconst kInfoWindow = Object.freeze({cmdOK: \"" +
               std::string(ui::info_window::cmdOK) + "\"});\n";
     script += "const kWindows = Object.freeze({Form1: \"" + std::string(ui::kForm1Design.name) +
               "\", frmAbout: \"" + std::string(ui::kFrmAboutDesign.name) + "\", frmAbout1: \"" +

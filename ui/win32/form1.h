@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "ui/design/form1_gain.h"
 #include "ui/win32/built_window.h"
 #include "ui/win32/info_windows.h"
 
@@ -25,19 +27,12 @@ public:
 
 private:
     void Clicked(std::string_view button);
-    std::string Text(HWND field) const;
 
     InfoWindowSlot& m_frmAbout;
     InfoWindowSlot& m_frmAbout1;
     BuiltWindow m_window;
     // Found once: a control missing from the table fails here, not at the first click.
-    HWND m_frequency;
-    HWND m_c2;
-    HWND m_c5;
-    HWND m_c7;
-    HWND m_r5;
-    HWND m_r6;
-    HWND m_r9;
+    std::array<HWND, form1::kGainFields.size()> m_gainFields{};  // in the calculation's order
     HWND m_gain;
 };
 
