@@ -208,17 +208,9 @@ std::vector<DWORD> IconPixels(HICON icon, int side) {
     if (icon == nullptr) {
         return {};
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const ui::win32::UniqueBitmap bitmap(
-        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const std::span pixels(static_cast<DWORD*>(bits), static_cast<std::size_t>(side) * side);
+    DWORD* bits = nullptr;
+    const ui::win32::UniqueBitmap bitmap = ui::win32::MakeTopDownBitmap({side, side}, &bits);
+    const std::span pixels(bits, static_cast<std::size_t>(side) * side);
     std::ranges::fill(pixels, 0x00FF00FF);
     HDC dc = CreateCompatibleDC(nullptr);
     {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/win32/message_loop.h"
+#include "ui/win32/pictures.h"
 
 namespace win32_test {
 namespace {
@@ -75,27 +76,18 @@ Capture::Capture(HWND window) {
     GetClientRect(window, &client);
     m_width = client.right;
     m_height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
+    DWORD* bits = nullptr;
+    const ui::win32::UniqueBitmap bitmap = ui::win32::MakeTopDownBitmap({m_width, m_height}, &bits);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
+    HGDIOBJ previous = SelectObject(memory, bitmap.get());
     // What is on the screen, children included: wine's PrintWindow draws the parent alone.
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     BitBlt(memory, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    m_pixels.assign(pixels, pixels + static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
+    m_pixels.assign(bits, bits + static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
     SelectObject(memory, previous);
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 }

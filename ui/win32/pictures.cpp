@@ -19,6 +19,20 @@ void Check(HRESULT result, std::string_view step, std::string_view resource) {
 
 }  // namespace
 
+UniqueBitmap MakeTopDownBitmap(SIZE size, DWORD** pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    *pixels = static_cast<DWORD*>(bits);
+    return bitmap;
+}
+
 Picture LoadPicture(std::string_view resource) {
     const std::wstring name = Widen(resource);
     HMODULE module = GetModuleHandleW(nullptr);
@@ -54,22 +68,16 @@ Picture LoadPicture(std::string_view resource) {
     UINT height = 0;
     Check(bgra->GetSize(&width, &height), "its size", resource);
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC writes rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    const SIZE size{static_cast<LONG>(width), static_cast<LONG>(height)};
+    DWORD* pixels = nullptr;
+    UniqueBitmap bitmap = MakeTopDownBitmap(size, &pixels);
     if (!bitmap) {
         throw std::runtime_error("no memory for " + std::string(resource));
     }
     const UINT stride = width * 4;
-    Check(bgra->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels)), "copying",
-          resource);
-    return {std::move(bitmap), {static_cast<LONG>(width), static_cast<LONG>(height)}};
+    Check(bgra->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(pixels)),
+          "copying", resource);
+    return {std::move(bitmap), size};
 }
 
 UniqueIcon LoadIconResource(std::string_view resource, int side) {

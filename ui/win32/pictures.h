@@ -15,6 +15,10 @@ struct Picture {
     SIZE size;
 };
 
+// A 32-bit bitmap whose rows run from the top, as WIC and a screen capture write them; `pixels`
+// receives its first pixel (one BGRA value each). Null when there is no memory for it.
+UniqueBitmap MakeTopDownBitmap(SIZE size, DWORD** pixels);
+
 // Decodes a picture resource (JPEG, BMP) with the Windows Imaging Component. COM must be
 // initialised on the calling thread. Throws std::runtime_error when the resource is missing or
 // does not decode.
