@@ -26,10 +26,10 @@
 namespace {
 
 using ui::win32::BuiltWindow;
+using ui::win32::WindowText;
 using win32_test::Capture;
 using win32_test::Hex;
 using win32_test::RectInParent;
-using win32_test::Text;
 
 // Stand for the system colours GetSysColor(COLOR_DESKTOP) and GetSysColor(COLOR_WINDOWTEXT).
 constexpr COLORREF kDesktop = 0xFFFFFFFF;
@@ -291,7 +291,7 @@ protected:
                 continue;
             }
             ExpectPlaced(row.name, field, row.geometry);
-            EXPECT_EQ(Text(field), row.text) << row.name;
+            EXPECT_EQ(WindowText(field), row.text) << row.name;
             EXPECT_NE(GetWindowLongW(field, GWL_STYLE) & WS_TABSTOP, 0) << row.name;
             ExpectFont(row.name, field, row.font);
             const auto [text, background] = PaintColours(field, WM_CTLCOLOREDIT);
@@ -310,7 +310,7 @@ protected:
                 continue;
             }
             ExpectPlaced(row.name, label, row.geometry);
-            EXPECT_EQ(Text(label), row.caption) << row.name;
+            EXPECT_EQ(WindowText(label), row.caption) << row.name;
             EXPECT_EQ(GetWindowLongW(label, GWL_STYLE) & WS_TABSTOP, 0) << row.name;
             ExpectFont(row.name, label, row.font);
             const auto [text, background] = PaintColours(label, WM_CTLCOLORSTATIC);
@@ -337,7 +337,7 @@ protected:
                 continue;
             }
             ExpectPlaced(row.name, button, row.geometry);
-            EXPECT_EQ(Text(button), row.caption) << row.name;
+            EXPECT_EQ(WindowText(button), row.caption) << row.name;
             EXPECT_NE(GetWindowLongW(button, GWL_STYLE) & WS_TABSTOP, 0) << row.name;
             ExpectFont(row.name, button, kTimes12);
             const RECT r = Expected(row.geometry);
@@ -356,9 +356,8 @@ protected:
             DIBSECTION section{};
             GetObjectW(decoded.bitmap.get(), sizeof section, &section);
             const auto sourceAt = [&](LONG x, LONG y) {
-                const DWORD bgr =
-                    static_cast<const DWORD*>(section.dsBm.bmBits)[y * decoded.size.cx + x];
-                return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+                return win32_test::FromBgra(
+                    static_cast<const DWORD*>(section.dsBm.bmBits)[y * decoded.size.cx + x]);
             };
             if (m_dpi == 96 && row.naturalSize) {
                 // Pixel for pixel from the box's corner over the upper left quarter, wherever no
@@ -428,7 +427,7 @@ protected:
     void ExpectWindow(const WindowRow& row) const {
         HWND window = m_window->Window();
         EXPECT_EQ(m_dpi, ExpectedDpi());
-        EXPECT_EQ(Text(window), row.title);
+        EXPECT_EQ(WindowText(window), row.title);
         RECT client{};
         GetClientRect(window, &client);
         EXPECT_EQ(client.right, Px(row.client.cx)) << row.design->name;

@@ -15,15 +15,6 @@ namespace {
 
 constexpr wchar_t kTitle[] = L" Gain for Veltrana     by_Varel_minto    v.2.0";
 
-// A control's text in another process: GetWindowText only reads the caption there.
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
-                      L'\0');
-    text.resize(static_cast<size_t>(
-        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
 // Waits for a condition that another process makes true.
 template <typename Condition>
 bool WaitFor(Condition condition, int milliseconds = 20000) {
@@ -63,10 +54,10 @@ TEST(EndToEnd, Form1ComputesAndClosingItEndsTheProgram) {
         // Text8(0): the field at 3480, 5640 twips.
         HWND gain = ChildWindowFromPoint(form1, POINT{3480 / 15 + 10, 5640 / 15 + 10});
         ASSERT_NE(gain, nullptr);
-        EXPECT_EQ(TextOf(gain), L"0");
+        EXPECT_EQ(ui::win32::WindowText(gain), L"0");
         SendMessageW(calculate, BM_CLICK, 0, 0);
-        EXPECT_TRUE(WaitFor([gain] { return TextOf(gain) == L"53,1"; }, 5000))
-            << "the result shows " << ui::win32::Narrow(TextOf(gain));
+        EXPECT_TRUE(WaitFor([gain] { return ui::win32::WindowText(gain) == L"53,1"; }, 5000))
+            << "the result shows " << ui::win32::Narrow(ui::win32::WindowText(gain));
 
         PostMessageW(form1, WM_CLOSE, 0, 0);
     }

@@ -14,16 +14,17 @@
 #include "ui/design/form1_controls.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/win32/program.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
 using ui::win32::BuiltWindow;
 using ui::win32::InfoWindowSlot;
+using ui::win32::WindowText;
 using win32_test::PressKey;
 using win32_test::Pump;
 using win32_test::PumpUntil;
 using win32_test::TakeQuitCode;
-using win32_test::Text;
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -115,7 +116,7 @@ TEST_F(ProgramTest, EnterAndEscapeInForm1PressNothing) {
         SetFocus(form1.Control(ui::form1::Text10_2));
         PressKey(key);
         EXPECT_TRUE(form1.IsOpen()) << key;
-        EXPECT_EQ(Text(form1.Control(ui::form1::Text8_0)), L"typed") << key;
+        EXPECT_EQ(WindowText(form1.Control(ui::form1::Text8_0)), L"typed") << key;
         EXPECT_FALSE(m_program.frmAbout().IsOpen()) << key;
         EXPECT_FALSE(m_program.frmAbout1().IsOpen()) << key;
     }
@@ -131,7 +132,7 @@ int VisibleWindowsTitled(const std::wstring& title) {
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) -> BOOL {
             auto& count = *reinterpret_cast<Count*>(data);
-            count.found += IsWindowVisible(window) && Text(window) == count.title;
+            count.found += IsWindowVisible(window) && WindowText(window) == count.title;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&count));
@@ -154,11 +155,11 @@ TEST_F(ProgramTest, SecondRequestKeepsTheOpenWindowAndClosingLetsItBeBuiltAfresh
         ASSERT_TRUE(row.slot.IsOpen()) << row.what;
         HWND first = row.slot.Window()->Window();
         HWND text = row.slot.Window()->Control("Text1");
-        const std::wstring stored = Text(text);
+        const std::wstring stored = WindowText(text);
         SetWindowTextW(text, L"typed over");
         Click(form1.Control(row.button));
         EXPECT_EQ(row.slot.Window()->Window(), first) << row.what << ": a second window";
-        EXPECT_EQ(Text(text), L"typed over") << row.what << ": the open window was rebuilt";
+        EXPECT_EQ(WindowText(text), L"typed over") << row.what << ": the open window was rebuilt";
         EXPECT_EQ(VisibleWindowsTitled(row.title), 1) << row.what;
         // Owned by the program's hidden window, so it has no task-bar button, and not by Form1,
         // so it outlives it.
@@ -172,7 +173,7 @@ TEST_F(ProgramTest, SecondRequestKeepsTheOpenWindowAndClosingLetsItBeBuiltAfresh
 
         Click(form1.Control(row.button));
         ASSERT_TRUE(row.slot.IsOpen()) << row.what;
-        EXPECT_EQ(Text(row.slot.Window()->Control("Text1")), stored)
+        EXPECT_EQ(WindowText(row.slot.Window()->Control("Text1")), stored)
             << row.what << ": not built afresh";
         EXPECT_EQ(VisibleWindowsTitled(row.title), 1) << row.what;
     }
@@ -216,16 +217,16 @@ TEST_F(ProgramTest, ResultUsesTheUsersDecimalSeparatorAndAFailureChangesNothing)
     BuiltWindow& form1 = m_program.form1().Window();
     HWND gain = form1.Control(ui::form1::Text8_0);
     Click(form1.Control(ui::form1::Command1));
-    EXPECT_EQ(Text(gain), L"53,1");
+    EXPECT_EQ(WindowText(gain), L"53,1");
 
     SetWindowTextW(form1.Control(ui::form1::Text10_2), L"");
     Click(form1.Control(ui::form1::Command1));
-    EXPECT_EQ(Text(gain), L"53,1") << "a failed calculation changed the result";
-    EXPECT_EQ(Text(form1.Control(ui::form1::Text10_2)), L"");
+    EXPECT_EQ(WindowText(gain), L"53,1") << "a failed calculation changed the result";
+    EXPECT_EQ(WindowText(form1.Control(ui::form1::Text10_2)), L"");
 
     SetWindowTextW(form1.Control(ui::form1::Text10_2), L"1");
     Click(form1.Control(ui::form1::Command1));
-    EXPECT_EQ(Text(gain), L"17,1");
+    EXPECT_EQ(WindowText(gain), L"17,1");
 }
 
 void PutOnClipboard(HWND owner, const std::wstring& text) {
@@ -282,7 +283,7 @@ TEST_F(ProgramTest, EveryFieldTakesALongPasteAndCtrlASelectsAllOfIt) {
     HWND gain = m_program.form1().Window().Control(ui::form1::Text8_0);
     SetWindowTextW(gain, L"0");
     Click(m_program.form1().Window().Control(ui::form1::Command1));
-    EXPECT_EQ(Text(gain), L"0");
+    EXPECT_EQ(WindowText(gain), L"0");
 }
 
 }  // namespace

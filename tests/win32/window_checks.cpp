@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "ui/win32/handles.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/pictures.h"
 
@@ -57,13 +58,6 @@ void PressKey(WORD key, bool control) {
     SetKeyboardState(keys);
 }
 
-std::wstring Text(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 RECT RectInParent(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -80,14 +74,15 @@ Capture::Capture(HWND window) {
     const ui::win32::UniqueBitmap bitmap = ui::win32::MakeTopDownBitmap({m_width, m_height}, &bits);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap.get());
-    // What is on the screen, children included: wine's PrintWindow draws the parent alone.
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    BitBlt(memory, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
+    {
+        const ui::win32::Selected selected(memory, bitmap.get());
+        // What is on the screen, children included: wine's PrintWindow draws the parent alone.
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        BitBlt(memory, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+    }
     m_pixels.assign(bits, bits + static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
-    SelectObject(memory, previous);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 }
@@ -96,9 +91,12 @@ COLORREF Capture::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
         return CLR_INVALID;
     }
-    const DWORD bgr =
-        m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    return FromBgra(
+        m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)]);
+}
+
+COLORREF FromBgra(DWORD pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 std::string Hex(COLORREF colour) {

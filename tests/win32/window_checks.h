@@ -23,9 +23,11 @@ std::optional<int> TakeQuitCode();
 // Sends a key press and release to the focused control through the program's message handling.
 void PressKey(WORD key, bool control = false);
 
-std::wstring Text(HWND window);
 // A control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);
+
+// The colour of a pixel of a 32-bit bitmap, which holds blue in its lowest byte.
+COLORREF FromBgra(DWORD pixel);
 
 // The client area as it is on the screen, with its children.
 class Capture {

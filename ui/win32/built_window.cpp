@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/win32/spoken_names.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -106,6 +105,7 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     // in tab order, under the lines drawn over everything. Where they overlap, an earlier one
     // lies above a later one: frmAbout's text and button lie over its picture's blank parts.
     // Labels never take the focus and lie below; a later row of the table lies above an earlier.
+    m_spokenNames = OpenSpokenNames();
     m_controls.reserve(design.lines.size() + design.fields.size() + design.buttons.size() +
                        design.pictures.size() + design.labels.size());
     for (const LineDesign& line : design.lines) {
@@ -157,10 +157,8 @@ BuiltWindow::~BuiltWindow() {
 }
 
 void BuiltWindow::Show() {
-    ShowWindow(m_window, SW_SHOWNORMAL);
-    SetForegroundWindow(m_window);
-    HWND first = GetNextDlgTabItem(m_window, nullptr, FALSE);
-    SetFocus(first ? first : m_window);
+    Raise();
+    SetFocus(m_window);  // passed on to the first control in tab order (WM_SETFOCUS)
 }
 
 void BuiltWindow::Raise() {
@@ -211,7 +209,7 @@ void BuiltWindow::AddField(const FieldDesign& field) {
     control.text = ColourRef(field.textColour);
     control.background = ColourRef(field.background);
     control.brush.reset(CreateSolidBrush(control.background));
-    SetSpokenName(control.handle, field.spokenName);
+    SetSpokenName(m_spokenNames.Get(), control.handle, field.spokenName);
 }
 
 void BuiltWindow::AddButton(const ButtonDesign& button) {
@@ -229,7 +227,8 @@ void BuiltWindow::AddPicture(const PictureDesign& picture) {
     FollowFocus(control.handle);
     control.picture = LoadPicture(picture.resource);
     control.pictureDesign = &picture;
-    SetSpokenName(control.handle, picture.spokenName, picture.spokenDescription);
+    SetSpokenName(m_spokenNames.Get(), control.handle, picture.spokenName,
+                  picture.spokenDescription);
 }
 
 void BuiltWindow::AddLabel(const LabelDesign& label) {

@@ -14,6 +14,7 @@
 #include "ui/design/design.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/pictures.h"
+#include "ui/win32/spoken_names.h"
 
 namespace ui::win32 {
 
@@ -78,6 +79,7 @@ private:
     HWND m_window = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     UniqueBrush m_background;
+    ComPtr<IAccPropServices> m_spokenNames;  // asked for once, for every control of the window
     UniqueIcon m_bigIcon;
     UniqueIcon m_smallIcon;
     std::vector<ControlState> m_controls;

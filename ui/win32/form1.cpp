@@ -10,9 +10,16 @@ namespace ui::win32 {
 namespace {
 
 std::string Text(HWND field) {
-    std::wstring text(GetWindowTextLengthW(field), L'\0');
-    text.resize(GetWindowTextW(field, text.data(), static_cast<int>(text.size()) + 1));
-    return Narrow(text);
+    return Narrow(WindowText(field));
+}
+
+// The user's decimal separator, from the regional settings.
+std::string UserDecimalSeparator() {
+    wchar_t separator[8] = {};  // at most three characters and the terminator
+    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) {
+        return ".";
+    }
+    return Narrow(separator);
 }
 
 }  // namespace
@@ -56,14 +63,6 @@ void Form1::Command2_Click() {
 
 void Form1::Command3_Click() {
     m_frmAbout1.Open();
-}
-
-std::string UserDecimalSeparator() {
-    wchar_t separator[8] = {};  // at most three characters and the terminator
-    if (!GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) {
-        return ".";
-    }
-    return Narrow(separator);
 }
 
 }  // namespace ui::win32

@@ -36,7 +36,4 @@ private:
     HWND m_gain;
 };
 
-// The user's decimal separator, from the regional settings.
-std::string UserDecimalSeparator();
-
 }  // namespace ui::win32

@@ -3,14 +3,22 @@
 #pragma once
 
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <oleacc.h>
 
 #include <string_view>
 
+#include "ui/win32/handles.h"
+
 namespace ui::win32 {
 
+// The accessibility service that keeps the names, one for all the controls of a window. COM must
+// be initialised on the calling thread; null when the system has no such service.
+ComPtr<IAccPropServices> OpenSpokenNames();
+
 // Sets the accessible name and, if given, the description of the control's client object.
-// COM must be initialised on the calling thread; without the accessibility service the control
-// just keeps its default name.
-void SetSpokenName(HWND control, std::string_view name, std::string_view description = {});
+// Without the service the control just keeps its default name.
+void SetSpokenName(IAccPropServices* names, HWND control, std::string_view name,
+                   std::string_view description = {});
 
 }  // namespace ui::win32

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/wide_text.h"
 
-#include <windows.h>
-
 namespace ui::win32 {
 
 std::wstring Widen(std::string_view utf8) {
@@ -19,6 +17,13 @@ std::string Narrow(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(),
                         static_cast<int>(narrow.size()), nullptr, nullptr);
     return narrow;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 }  // namespace ui::win32
