@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/ui/find_control.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -72,10 +73,10 @@ private slots:
         OpenEveryWindow(form);
 
         ui::frmAbout().Open();
-        QVERIFY(ui::frmAbout().window()->findChild<QLabel*>("Picture1")->pixmap().isNull());
-        QVERIFY(ui::frmAbout().window()->findChild<QPushButton*>("cmdOK")->isVisible());
+        QVERIFY(test::Find<QLabel>(ui::frmAbout().window(), "Picture1")->pixmap().isNull());
+        QVERIFY(test::Find<QPushButton>(ui::frmAbout().window(), "cmdOK")->isVisible());
         ui::frmAbout1().Open();
-        QCOMPARE(ui::frmAbout1().window()->findChild<QLabel*>("OLE1")->pixmap().isNull(), false);
+        QCOMPARE(test::Find<QLabel>(ui::frmAbout1().window(), "OLE1")->pixmap().isNull(), false);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "tests/ui/close_info_windows.h"
 #include "tests/ui/find_control.h"
 #include "ui/design/form1_controls.h"
+#include "ui/design/info_window_controls.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -79,7 +80,7 @@ private slots:
         ui::InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
         slot.Open();
         QVERIFY(QTest::qWaitForWindowActive(slot.window()));
-        auto* ok = slot.window()->findChild<QPushButton*>("cmdOK");
+        auto* ok = test::Find<QPushButton>(slot.window(), ui::info_window::cmdOK);
         const QPoint onOk = ok->rect().center();
         const QPoint onR5 = PutR5Under(ok);
         QWidget* focused = m_form->focusWidget();

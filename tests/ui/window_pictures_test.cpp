@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/ui/close_info_windows.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -104,8 +105,7 @@ private:
         QVERIFY(window != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(window));
         compareWithReference(*window);
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test::CloseInfoWindows();
     }
 
 private slots:

@@ -58,10 +58,11 @@ class PageTest(unittest.TestCase):
 
     language = "en-US"
     size = browser.DESKTOP
+    root = SITE  # the folder served
 
     @classmethod
     def setUpClass(cls):
-        cls.site = browser.Site(SITE)
+        cls.site = browser.Site(cls.root)
         cls.browser = browser.Browser(cls.language, cls.size, before_page=WATCH)
         cls.driver = cls.browser.driver
 
@@ -403,9 +404,8 @@ class NewRelease(PageTest):
         cls.scratch = tempfile.TemporaryDirectory()
         cls.served = Path(cls.scratch.name) / "site"
         shutil.copytree(SITE, cls.served)
-        cls.site = browser.Site(cls.served)
-        cls.browser = browser.Browser(cls.language, cls.size, before_page=WATCH)
-        cls.driver = cls.browser.driver
+        cls.root = cls.served
+        super().setUpClass()
 
     @classmethod
     def tearDownClass(cls):

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -129,12 +128,10 @@ QLabel* AddPicture(QWidget& window, const PictureDesign& design) {
     auto* picture = Place<PictureBox>(window, design.name, design.geometry);
     picture->setAccessibleName(Text(design.spokenName));
     picture->setAccessibleDescription(Text(design.spokenDescription));
-    QImageReader reader(ResourcePath(design.resource));
-    const QPixmap pixmap = QPixmap::fromImage(reader.read());
+    // Through Qt's pixmap cache: a window opened again does not decode its picture again.
+    const QPixmap pixmap(ResourcePath(design.resource));
     if (pixmap.isNull()) {
-        SayMissing(QStringLiteral("the picture %1 cannot be decoded; install libqt6gui6, "
-                                  "which brings Qt's image plugins")
-                       .arg(Text(design.resource)));
+        SayUndecodable(QStringLiteral("picture"), Text(design.resource));
     }
     if (design.fit == PictureFit::NaturalSize) {
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

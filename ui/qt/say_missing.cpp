@@ -14,4 +14,10 @@ void SayMissing(const QString& what) {
     }
 }
 
+void SayUndecodable(const QString& kind, const QString& file) {
+    SayMissing(QStringLiteral("the %1 %2 cannot be decoded; install libqt6gui6, which brings "
+                              "Qt's image plugins")
+                   .arg(kind, file));
+}
+
 }  // namespace ui

@@ -10,4 +10,8 @@ namespace ui {
 // line explains the boxes or the empty frame the user would otherwise see without a word.
 void SayMissing(const QString& what);
 
+// The same for a picture or icon of the program's own (`kind` of them, named by its file) that
+// the installed image plugins cannot decode.
+void SayUndecodable(const QString& kind, const QString& file);
+
 }  // namespace ui

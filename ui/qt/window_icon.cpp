@@ -34,9 +34,7 @@ QIcon WindowIcon(const QString& icoPath, const QWidget& window) {
         icon = QIcon(icoPath);
     }
     if (icon.isNull()) {
-        SayMissing(QStringLiteral("the icon %1 cannot be decoded; install libqt6gui6, which "
-                                  "brings Qt's image plugins")
-                       .arg(icoPath.section(QLatin1Char('/'), -1)));
+        SayUndecodable(QStringLiteral("icon"), icoPath.section(QLatin1Char('/'), -1));
     }
     return icon;
 }

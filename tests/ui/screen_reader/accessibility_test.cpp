@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "tests/ui/find_control.h"
 #include "ui/design/design.h"
 #include "ui/design/form1_controls.h"
 #include "ui/qt/application_setup.h"
@@ -191,7 +192,7 @@ private slots:
         ui::Form1 form1;
         form1.show();
         QVERIFY(QTest::qWaitForWindowActive(&form1));
-        auto* command1 = form1.findChild<QPushButton*>(QString::fromUtf8(ui::form1::Command1));
+        auto* command1 = test::Find<QPushButton>(&form1, ui::form1::Command1);
         command1->setFocus();
         QWidget* notification = Notification(form1);
         QVERIFY(notification != nullptr);
@@ -202,7 +203,7 @@ private slots:
         QCOMPARE(notification->accessibleName(), QStringLiteral("Коэфициент усиления 53,1"));
         QCOMPARE(QApplication::focusWidget(), command1);
 
-        form1.findChild<QLineEdit*>(QString::fromUtf8(ui::form1::Text10_2))->clear();
+        test::Find<QLineEdit>(&form1, ui::form1::Text10_2)->clear();
         QTest::keyClick(command1, Qt::Key_Space);
         QCOMPARE(notification->accessibleName(), QStringLiteral("Расчет не выполнен"));
         QCOMPARE(QApplication::focusWidget(), command1);
@@ -231,7 +232,7 @@ private slots:
         ui::BuildWindow(window, *design);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto* box = window.findChild<QWidget*>(picture);
+        auto* box = test::Find<QWidget>(&window, picture);
         const QImage unfocused = box->grab().toImage();
 
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
