@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "tests/ui/find_control.h"
+#include "tests/qt/find_control.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/build_window.h"
 #include "ui/qt/faces.h"

@@ -6,8 +6,8 @@
 #include <QStyleHints>
 #include <QtTest>
 
-#include "tests/ui/close_info_windows.h"
-#include "tests/ui/find_control.h"
+#include "tests/qt/close_info_windows.h"
+#include "tests/qt/find_control.h"
 #include "ui/design/form1_controls.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/qt/application_setup.h"

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "tests/ui/find_control.h"
+#include "tests/qt/find_control.h"
 #include "ui/design/design.h"
 #include "ui/design/form1_controls.h"
 #include "ui/qt/application_setup.h"

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "tests/ui/find_control.h"
-#include "tests/ui/icon_images.h"
+#include "tests/qt/find_control.h"
+#include "tests/qt/icon_images.h"
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"

@@ -7,9 +7,9 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "tests/ui/close_info_windows.h"
-#include "tests/ui/find_control.h"
-#include "tests/ui/icon_images.h"
+#include "tests/qt/close_info_windows.h"
+#include "tests/qt/find_control.h"
+#include "tests/qt/icon_images.h"
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // What the user sees: each window drawn offscreen and compared, pixel by pixel, with the
-// picture of it kept in tests/ui/references/. Everything that would make the drawing drift
+// picture of it kept in tests/qt/references/. Everything that would make the drawing drift
 // from one machine to another is pinned here, not on the machine: the fonts fontconfig may
 // offer and how it renders them, the widget style, the screen's scale and resolution.
 //
 // usage: window_pictures_test SCALE [Qt Test options]   (SCALE is 1 or 2)
 // With VELTRANA_UPDATE_REFERENCES=1 it writes the references instead of comparing
-// (tests/ui/update-references does that for both scales).
+// (tests/qt/update-references does that for both scales).
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/ui/close_info_windows.h"
+#include "tests/qt/close_info_windows.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"

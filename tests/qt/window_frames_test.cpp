@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/ui/close_info_windows.h"
+#include "tests/qt/close_info_windows.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
