@@ -98,8 +98,8 @@ double ModerateDouble(std::uint64_t bits) {
     return (bits & 0x40) != 0 ? -magnitude : magnitude;
 }
 
-std::array<std::string_view, 7> SplitFields(std::string_view input) {
-    std::array<std::string_view, 7> fields{};
+calc::InputTexts SplitFields(std::string_view input) {
+    calc::InputTexts fields{};
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         const std::size_t end = input.find(kFieldSeparator);
         if (end == std::string_view::npos) {
@@ -113,14 +113,7 @@ std::array<std::string_view, 7> SplitFields(std::string_view input) {
     return fields;
 }
 
-void CheckGain(const std::array<std::string_view, 7>& fields) {
-    const calc::GainTexts texts{.F = fields[0],
-                                .C2 = fields[1],
-                                .C5 = fields[2],
-                                .C7 = fields[3],
-                                .R5 = fields[4],
-                                .R6 = fields[5],
-                                .R9 = fields[6]};
+void CheckGain(const calc::InputTexts& texts) {
     const std::optional<calc::GainSteps> steps = calc::ComputeGain(texts);
     if (steps) {
         for (const double step :

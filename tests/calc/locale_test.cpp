@@ -20,8 +20,7 @@ TEST(CalculationUnderCommaLocale, ReadsAndWritesAsInTheCLocale) {
     EXPECT_EQ(calc::ReadNumber("4,7"), 4.0);
     EXPECT_EQ(calc::ReadNumber("4.7E3"), 4700.0);
     EXPECT_EQ(calc::FormatGain(53.0694, "."), "53.1");
-    const calc::GainTexts reference{
-        .F = "10.0", .C2 = "4700", .C5 = "33", .C7 = "22", .R5 = "100", .R6 = "1200", .R9 = "100"};
+    const calc::InputTexts reference{"10.0", "4700", "33", "22", "100", "1200", "100"};
     EXPECT_EQ(calc::CalculateGain(reference, ","), "53,1");
 
     std::setlocale(LC_ALL, "C");

@@ -246,21 +246,19 @@ struct CLocaleAfterwards {
 
 TEST(CalculateGainProperty, ResultDoesNotDependOnTheProcessLocale) {
     // The reference circuit's values set the usual size of each field.
-    const std::array<double, 7> kTypical = {10, 4700, 33, 22, 100, 1200, 100};
+    const std::array<double, calc::kInputCount> kTypical = {10, 4700, 33, 22, 100, 1200, 100};
     std::mt19937_64 rng(kSeed);
-    std::vector<std::array<std::string, 7>> inputs(300);
-    for (std::array<std::string, 7>& texts : inputs) {
+    std::vector<std::array<std::string, calc::kInputCount>> inputs(300);
+    for (std::array<std::string, calc::kInputCount>& texts : inputs) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
             texts[i] = FieldText(kTypical[i], rng);
         }
     }
     const auto calculateAll = [&inputs] {
         std::vector<std::optional<std::string>> shown;
-        for (const std::array<std::string, 7>& t : inputs) {
-            const calc::GainTexts texts{
-                .F = t[0], .C2 = t[1], .C5 = t[2], .C7 = t[3], .R5 = t[4], .R6 = t[5], .R9 = t[6]};
-            shown.push_back(calc::CalculateGain(texts, "."));
-            shown.push_back(calc::CalculateGain(texts, ","));
+        for (const std::array<std::string, calc::kInputCount>& t : inputs) {
+            shown.push_back(calc::CalculateGain(t, "."));
+            shown.push_back(calc::CalculateGain(t, ","));
         }
         return shown;
     };
@@ -278,7 +276,7 @@ TEST(CalculateGainProperty, ResultDoesNotDependOnTheProcessLocale) {
     const std::vector<std::optional<std::string>> inRussian = calculateAll();
 
     for (std::size_t i = 0; i < inC.size(); ++i) {
-        const std::array<std::string, 7>& t = inputs[i / 2];
+        const std::array<std::string, calc::kInputCount>& t = inputs[i / 2];
         ASSERT_EQ(inRussian[i], inC[i]) << t[0] << '|' << t[1] << '|' << t[2] << '|' << t[3] << '|'
                                         << t[4] << '|' << t[5] << '|' << t[6];
     }

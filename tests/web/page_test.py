@@ -42,15 +42,13 @@ document.addEventListener("securitypolicyviolation", (e) => window.violations.pu
 
 FORM1_TAB_CYCLE = ["Text1(0)", "Text2(0)", "Command1", "Command2", "Command3", "Text6(1)",
                    "Text5(1)", "Text10(2)", "Text9(3)", "Text8(3)", "Text8(0)"]
-INPUTS = ["Text10(2)", "Text6(1)", "Text9(3)", "Text8(3)", "Text2(0)", "Text1(0)", "Text5(1)"]
-
-
 def read_cases():
+    """Each case as {column: cell}: "what", one column for each input, and "shown"."""
     rows = [line.split("\t") for line in CASES.read_text(encoding="utf-8").splitlines()
             if line and not line.startswith("#")]
     header, *cases = rows
-    assert header == ["what", "F", "C2", "C5", "C7", "R5", "R6", "R9", "shown"], header
-    return cases
+    assert {"what", "shown"} | DESIGN["gainFields"].keys() == set(header), header
+    return [dict(zip(header, case, strict=True)) for case in cases]
 
 
 class PageTest(unittest.TestCase):
@@ -162,10 +160,12 @@ class EnglishPage(PageTest):
         self.assertEqual(self.calculate(), "53.1")
 
     def test_shared_calculation_cases(self):
-        for what, *texts, shown in read_cases():
-            with self.subTest(what):
-                for name, text in zip(INPUTS, texts):
-                    self.js("arguments[0].value = arguments[1]", self.control(name), text)
+        for case in read_cases():
+            shown = case["shown"]
+            with self.subTest(case["what"]):
+                for input_name, field in DESIGN["gainFields"].items():
+                    self.js("arguments[0].value = arguments[1]", self.control(field),
+                            case[input_name])
                 beeps = self.js("return window.beeps")
                 result = self.calculate()
                 if shown == "fails":

@@ -1,32 +1,45 @@
 // SPDX-License-Identifier: MIT
-// Which of Form1's fields gives which input of the calculation, for the "Расчет" handler of
-// every toolkit.
+// Which of Form1's fields feeds which input of the calculation, for the "Расчет" handler of
+// every toolkit and for the page's script.
 #pragma once
 
 #include <array>
-#include <optional>
-#include <string>
+#include <cstddef>
 #include <string_view>
 
-#include "calc/gain.h"
+#include "calc/inputs.h"
 #include "ui/design/form1_controls.h"
 
 namespace ui::form1 {
 
-// The fields "Расчет" reads, in the order of calc::GainTexts: F, C2, C5, C7, R5, R6, R9.
-inline constexpr std::array<std::string_view, 7> kGainFields = {
-    Text10_2, Text6_1, Text9_3, Text8_3, Text2_0, Text1_0, Text5_1,
+struct GainField {
+    calc::Input input;
+    std::string_view field;
 };
 
-using GainFieldTexts = std::array<std::string, kGainFields.size()>;
+// clang-format off
+inline constexpr std::array<GainField, calc::kInputCount> kGainFields = {{
+    // input            field
+    {calc::Input::F,  Text10_2},
+    {calc::Input::C2, Text6_1},
+    {calc::Input::C5, Text9_3},
+    {calc::Input::C7, Text8_3},
+    {calc::Input::R5, Text2_0},
+    {calc::Input::R6, Text1_0},
+    {calc::Input::R9, Text5_1},
+}};
+// clang-format on
 
-// What "Расчет" shows for the fields' texts, given in the order of kGainFields: the gain with
-// the user's decimal separator, or nothing when the calculation fails.
-inline std::optional<std::string> CalculateGain(const GainFieldTexts& texts,
-                                                std::string_view decimalSeparator) {
-    const auto& [F, C2, C5, C7, R5, R6, R9] = texts;
-    return calc::CalculateGain({.F = F, .C2 = C2, .C5 = C5, .C7 = C7, .R5 = R5, .R6 = R6, .R9 = R9},
-                               decimalSeparator);
-}
+// The handlers read the fields in the table's order and hand the texts over as they come.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kGainFields.size(); ++i) {
+            if (calc::Index(kGainFields[i].input) != i) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "kGainFields lists the inputs in the calculation's order");
 
 }  // namespace ui::form1

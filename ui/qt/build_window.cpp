@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/design/pixels.h"
+#include "ui/design/rows.h"
 #include "ui/qt/dotted_line.h"
 #include "ui/qt/faces.h"
 #include "ui/qt/picture_box.h"
@@ -26,20 +28,13 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Pixels(int twips) {
-    return qRound(static_cast<double>(twips) / kTwipsPerPixel);
+// In device-independent pixels: Qt's high-DPI scaling takes it from there.
+QRect Geometry(PixelRect box) {
+    return {box.left, box.top, box.width, box.height};
 }
 
-QPoint Pixels(TwipsPoint point) {
-    return {Pixels(point.x), Pixels(point.y)};
-}
-
-QSize Pixels(TwipsSize size) {
-    return {Pixels(size.width), Pixels(size.height)};
-}
-
-QRect Pixels(TwipsRect rect) {
-    return {Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height)};
+QRect Geometry(TwipsRect box) {
+    return Geometry(Pixels(box));
 }
 
 QColor Resolve(Colour colour) {
@@ -72,7 +67,7 @@ template <typename Control>
 Control* Place(QWidget& window, std::string_view name, TwipsRect geometry) {
     auto* control = new Control(&window);
     control->setObjectName(Text(name));
-    control->setGeometry(Pixels(geometry));
+    control->setGeometry(Geometry(geometry));
     return control;
 }
 
@@ -164,8 +159,7 @@ QPushButton* AddButton(QWidget& window, const ButtonDesign& design) {
 }
 
 DottedLine* AddLine(QWidget& window, const LineDesign& design) {
-    auto* line = new DottedLine(QLine(Pixels(design.from), Pixels(design.to)),
-                                Resolve(design.colour), &window);
+    auto* line = new DottedLine(Geometry(LinePixels(design)), Resolve(design.colour), &window);
     line->setObjectName(Text(design.name));
     return line;
 }
@@ -177,10 +171,11 @@ void SetUpFrame(QWidget& window, const WindowDesign& design) {
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
-    const QSize client = Pixels(design.clientSize);
+    const QSize client(Pixels(design.clientSize.width), Pixels(design.clientSize.height));
     window.setFixedSize(client);
     if (design.clientPosition) {
-        window.setGeometry(QRect(Pixels(*design.clientPosition), client));
+        window.setGeometry(QRect(
+            QPoint(Pixels(design.clientPosition->x), Pixels(design.clientPosition->y)), client));
     }
     if (!design.icon.empty()) {
         window.setWindowIcon(WindowIcon(ResourcePath(design.icon), window));
@@ -208,21 +203,20 @@ BuiltControls BuildWindow(QWidget& window, const WindowDesign& design) {
 
     BuiltControls built;
     std::map<int, QWidget*> tabOrder;
-    // Each row's control goes in under its name and, if the row has a tab index, in tab order.
-    const auto addRows = [&](const auto& rows, auto add) {
-        for (const auto& row : rows) {
-            QWidget* control = add(window, row);
-            built.Add(row.name, control);
-            if constexpr (requires { row.tabIndex; }) {
-                tabOrder[row.tabIndex] = control;
-            }
+    // In the walk's order, each kind above the one before it. Each control goes in under its
+    // name and, if it takes the focus, in tab order.
+    for (const Row& row : Rows(design)) {
+        QWidget* control = Visit(
+            row, [&](const FieldDesign& field) { return AddField(window, field); },
+            [&](const PictureDesign& picture) -> QWidget* { return AddPicture(window, picture); },
+            [&](const LabelDesign& label) -> QWidget* { return AddLabel(window, label); },
+            [&](const ButtonDesign& button) -> QWidget* { return AddButton(window, button); },
+            [&](const LineDesign& line) -> QWidget* { return AddLine(window, line); });
+        built.Add(Name(row), control);
+        if (const std::optional<int> tabIndex = TabIndex(row)) {
+            tabOrder[*tabIndex] = control;
         }
-    };
-    addRows(design.fields, AddField);
-    addRows(design.pictures, AddPicture);
-    addRows(design.labels, AddLabel);
-    addRows(design.buttons, AddButton);
-    addRows(design.lines, AddLine);
+    }
 
     QWidget* previous = nullptr;
     for (const auto& [index, control] : tabOrder) {

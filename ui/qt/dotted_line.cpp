@@ -3,17 +3,14 @@
 
 #include <QPainter>
 #include <QPen>
-#include <algorithm>
 
 namespace ui {
 
-DottedLine::DottedLine(QLine line, QColor colour, QWidget* parent)
+DottedLine::DottedLine(QRect pixels, QColor colour, QWidget* parent)
     : QWidget(parent), m_colour(colour) {
-    // Not QRect::normalized(), which trims a pixel off a rectangle given right to left.
-    const QRect bounds(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
-                       QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2())));
-    setGeometry(bounds);
-    m_line = line.translated(-bounds.topLeft());
+    setGeometry(pixels);
+    // Level or upright, so the line runs from corner to corner of the pixels it covers.
+    m_line = QLine(QPoint(0, 0), QPoint(pixels.width() - 1, pixels.height() - 1));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

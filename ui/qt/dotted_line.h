@@ -7,13 +7,13 @@
 
 namespace ui {
 
-// A one-pixel dotted line between two points of its parent, drawn over what lies beneath
-// and invisible to the mouse.
+// A one-pixel dotted line, level or upright, over the pixels of its parent it covers (both its
+// ends included), drawn over what lies beneath and invisible to the mouse.
 class DottedLine : public QWidget {
     Q_OBJECT
 
 public:
-    DottedLine(QLine line, QColor colour, QWidget* parent);
+    DottedLine(QRect pixels, QColor colour, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "calc/gain.h"
 #include "ui/design/form1_controls.h"
 #include "ui/qt/announcer.h"
 #include "ui/qt/build_window.h"
@@ -24,8 +25,9 @@ std::string Utf8(const QLineEdit* field) {
 
 Form1::Form1() : QWidget(nullptr, Qt::Window) {
     const BuiltControls built = BuildWindow(*this, kForm1Design);
-    std::ranges::transform(form1::kGainFields, m_gainFields.begin(),
-                           [&](std::string_view name) { return built.Get<QLineEdit>(name); });
+    std::ranges::transform(
+        form1::kGainFields, m_gainFields.begin(),
+        [&](const form1::GainField& row) { return built.Get<QLineEdit>(row.field); });
     m_gain = built.Get<QLineEdit>(form1::Text8_0);
     m_announcer = new Announcer(this);
     connect(built.Get<QPushButton>(form1::Command1), &QPushButton::clicked, this,
@@ -37,11 +39,11 @@ Form1::Form1() : QWidget(nullptr, Qt::Window) {
 }
 
 void Form1::Command1_Click() {
-    form1::GainFieldTexts texts;
+    std::array<std::string, calc::kInputCount> texts;
     std::ranges::transform(m_gainFields, texts.begin(), Utf8);
     // The result speaks the user's locale; the fields are always read with a full stop.
     const std::string separator = QLocale().decimalPoint().toStdString();
-    const std::optional<std::string> gain = form1::CalculateGain(texts, separator);
+    const std::optional<std::string> gain = calc::CalculateGain(texts, separator);
     if (!gain) {
         // The result stays as it was; the beep tells the press was heard.
         QApplication::beep();

@@ -25,10 +25,24 @@ const result = Control(form1, kForm1.Text8_0);
 
 // The calculation, started at once so that it is ready by the first press.
 const calculation = createCalc().then((module) => {
-    const calculateGain = module.cwrap("CalculateGain", "number", Array(8).fill("string"));
+    const calculateGain = module.cwrap("CalculateGain", "number", ["number", "string"]);
+    // The texts go in as an array of C strings on the module's heap, one for each field.
     return (texts, separator) => {
-        const shown = calculateGain(...texts, separator);
-        return shown === 0 ? null : module.UTF8ToString(shown);
+        const pointers = texts.map((text) => {
+            const size = module.lengthBytesUTF8(text) + 1;
+            const pointer = module._malloc(size);
+            module.stringToUTF8(text, pointer, size);
+            return pointer;
+        });
+        const array = module._malloc(4 * pointers.length);
+        try {
+            pointers.forEach((pointer, i) => module.setValue(array + 4 * i, pointer, "i32"));
+            const shown = calculateGain(array, separator);
+            return shown === 0 ? null : module.UTF8ToString(shown);
+        } finally {
+            module._free(array);
+            pointers.forEach((pointer) => module._free(pointer));
+        }
     };
 });
 

@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/web/page_layout.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 
 #include <fmt/format.h>
 
+#include "ui/design/pixels.h"
+#include "ui/design/rows.h"
+
 namespace ui::web {
-namespace {
-
-// The same rounding as the desktop builders, so a control lands on the same pixel.
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-}  // namespace
 
 std::string CssColour(Colour colour) {
     switch (colour.source) {
@@ -54,9 +46,13 @@ std::string Css(const FontDesign& font) {
                        font.points, font.bold ? 700 : 400);
 }
 
+std::string Css(PixelRect box) {
+    return fmt::format("left: {}px; top: {}px; width: {}px; height: {}px;", box.left, box.top,
+                       box.width, box.height);
+}
+
 std::string Css(TwipsRect box) {
-    return fmt::format("left: {}px; top: {}px; width: {}px; height: {}px;", Pixels(box.left),
-                       Pixels(box.top), Pixels(box.width), Pixels(box.height));
+    return Css(Pixels(box));
 }
 
 // Where the controls of a window live on the page.
@@ -127,17 +123,34 @@ std::string Markup(const LineDesign& line) {
 
 // A line is one pixel wide and covers both its ends; the dots are one pixel on, two off.
 std::string LineStyle(const LineDesign& line) {
-    const int x1 = Pixels(line.from.x), y1 = Pixels(line.from.y);
-    const int x2 = Pixels(line.to.x), y2 = Pixels(line.to.y);
-    if (x1 != x2 && y1 != y2) {
+    const PixelRect box = LinePixels(line);
+    if (box.width != 1 && box.height != 1) {
         throw std::invalid_argument(fmt::format("{} is neither level nor upright", line.name));
     }
-    const bool level = y1 == y2;
     return fmt::format(
-        "left: {}px; top: {}px; width: {}px; height: {}px; background: "
-        "repeating-linear-gradient(to {}, {} 0 1px, transparent 1px 3px);",
-        std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1,
-        level ? "right" : "bottom", Css(line.colour));
+        "{} background: repeating-linear-gradient(to {}, {} 0 1px, transparent 1px 3px);", Css(box),
+        box.height == 1 ? "right" : "bottom", Css(line.colour));
+}
+
+// The rule that places and paints one control.
+std::string Style(const WindowDesign& design, WindowKind kind, const Row& row) {
+    return Rule(design, kind, Name(row),
+                Visit(
+                    row,
+                    [](const FieldDesign& field) {
+                        return Css(field.geometry) + " color: " + Css(field.textColour) +
+                               "; background: " + Css(field.background) + "; " + Css(field.font);
+                    },
+                    [](const PictureDesign& picture) { return Css(picture.geometry); },
+                    [](const LabelDesign& label) {
+                        return Css(label.geometry) + " color: " + Css(label.text) +
+                               "; background: " + Css(label.background) + "; " + Css(label.font);
+                    },
+                    [](const ButtonDesign& button) {
+                        return Css(button.geometry) + " background: " + Css(button.face) + "; " +
+                               Css(button.font);
+                    },
+                    [](const LineDesign& line) { return LineStyle(line); }));
 }
 
 }  // namespace
@@ -166,21 +179,15 @@ std::string Escaped(std::string_view text) {
 }
 
 std::string WindowMarkup(const WindowDesign& design, WindowKind kind) {
+    // In the walk's order, which stacks each kind above the one before it, as on the desktop.
     std::string controls;
-    for (const FieldDesign& field : design.fields) {
-        controls += Markup(field);
-    }
-    for (const PictureDesign& picture : design.pictures) {
-        controls += Markup(picture);
-    }
-    for (const LabelDesign& label : design.labels) {
-        controls += Markup(label);
-    }
-    for (const ButtonDesign& button : design.buttons) {
-        controls += Markup(button);
-    }
-    for (const LineDesign& line : design.lines) {
-        controls += Markup(line);
+    for (const Row& row : Rows(design)) {
+        controls += Visit(
+            row, [](const FieldDesign& field) { return Markup(field); },
+            [](const PictureDesign& picture) { return Markup(picture); },
+            [](const LabelDesign& label) { return Markup(label); },
+            [](const ButtonDesign& button) { return Markup(button); },
+            [](const LineDesign& line) { return Markup(line); });
     }
     if (kind == WindowKind::Panel) {
         return fmt::format("<div id=\"{}\" class=\"window\">\n{}</div>\n", design.name, controls);
@@ -216,26 +223,8 @@ std::string WindowStyle(const WindowDesign& design, WindowKind kind) {
             "#{0} > .client {{ {3} }}\n",
             design.name, Pixels(at.x), Pixels(at.y), size);
     }
-    for (const FieldDesign& field : design.fields) {
-        style += Rule(design, kind, field.name,
-                      Css(field.geometry) + " color: " + Css(field.textColour) +
-                          "; background: " + Css(field.background) + "; " + Css(field.font));
-    }
-    for (const PictureDesign& picture : design.pictures) {
-        style += Rule(design, kind, picture.name, Css(picture.geometry));
-    }
-    for (const LabelDesign& label : design.labels) {
-        style += Rule(design, kind, label.name,
-                      Css(label.geometry) + " color: " + Css(label.text) +
-                          "; background: " + Css(label.background) + "; " + Css(label.font));
-    }
-    for (const ButtonDesign& button : design.buttons) {
-        style += Rule(
-            design, kind, button.name,
-            Css(button.geometry) + " background: " + Css(button.face) + "; " + Css(button.font));
-    }
-    for (const LineDesign& line : design.lines) {
-        style += Rule(design, kind, line.name, LineStyle(line));
+    for (const Row& row : Rows(design)) {
+        style += Style(design, kind, row);
     }
     return style;
 }
@@ -245,24 +234,9 @@ std::string GeometryJson(const WindowDesign& design) {
         return fmt::format("[{}, {}, {}, {}]", r.left, r.top, r.width, r.height);
     };
     std::string controls;
-    const auto add = [&](std::string_view name, TwipsRect r) {
-        controls += fmt::format("{}\n    \"{}\": {}", controls.empty() ? "" : ",", name, box(r));
-    };
-    for (const FieldDesign& field : design.fields) {
-        add(field.name, field.geometry);
-    }
-    for (const PictureDesign& picture : design.pictures) {
-        add(picture.name, picture.geometry);
-    }
-    for (const LabelDesign& label : design.labels) {
-        add(label.name, label.geometry);
-    }
-    for (const ButtonDesign& button : design.buttons) {
-        add(button.name, button.geometry);
-    }
-    for (const LineDesign& line : design.lines) {
-        add(line.name, {std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
-                        std::abs(line.to.x - line.from.x), std::abs(line.to.y - line.from.y)});
+    for (const Row& row : Rows(design)) {
+        controls += fmt::format("{}\n    \"{}\": {}", controls.empty() ? "" : ",", Name(row),
+                                box(Box(row)));
     }
     const TwipsPoint at = design.clientPosition.value_or(TwipsPoint{0, 0});
     return fmt::format("\"{}\": {{\"client\": {}, \"controls\": {{{}\n}}}}", design.name,

@@ -81,8 +81,8 @@ std::string ControlNames() {
     script +=
         "});\n// The fields \"Расчет\" reads, in the order the calculation takes them.\n"
         "const kGainFields = Object.freeze([";
-    for (std::string_view name : form1::kGainFields) {
-        script += "\"" + std::string(name) + "\", ";
+    for (const form1::GainField& row : form1::kGainFields) {
+        script += "\"" + std::string(row.field) + "\", ";
     }
     script += "]);\nconst kInfoWindow = Object.freeze({cmdOK: \"" +
               std::string(ui::info_window::cmdOK) + "\"});\n";
@@ -90,6 +90,17 @@ std::string ControlNames() {
               "\", frmAbout: \"" + std::string(ui::kFrmAboutDesign.name) + "\", frmAbout1: \"" +
               std::string(ui::kFrmAbout1Design.name) + "\"});\n";
     return script;
+}
+
+// "gainFields": {"F": "Text10(2)", ...}: which field the tests type each input of a case into.
+std::string GainFieldsJson() {
+    std::string json = "\"gainFields\": {";
+    for (const ui::form1::GainField& row : ui::form1::kGainFields) {
+        json += (&row == ui::form1::kGainFields.data() ? "\"" : ", \"") +
+                std::string(calc::kInputNames[calc::Index(row.input)]) + "\": \"" +
+                std::string(row.field) + "\"";
+    }
+    return json + "}";
 }
 
 }  // namespace
@@ -132,7 +143,8 @@ int main(int argc, char** argv) {
 
         Write(argv[4], "{\n" + ui::web::GeometryJson(ui::kForm1Design) + ",\n" +
                            ui::web::GeometryJson(ui::kFrmAboutDesign) + ",\n" +
-                           ui::web::GeometryJson(ui::kFrmAbout1Design) + "\n}\n");
+                           ui::web::GeometryJson(ui::kFrmAbout1Design) + ",\n" + GainFieldsJson() +
+                           "\n}\n");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "write_page: %s\n", error.what());
         return 1;

@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 #include <stdexcept>
 #include <string>
 
+#include "ui/design/pixels.h"
+#include "ui/design/rows.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -17,7 +18,28 @@ constexpr int kFirstControlId = 1000;
 constexpr WPARAM kFieldCharacters = 32767;
 
 int Pixels(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
+    return ui::Pixels(twips, static_cast<int>(dpi));
+}
+
+// Z order is tab order for IsDialogMessage, so the controls that take the focus come first, in
+// tab order, under the lines drawn over everything. Where they overlap, an earlier one lies
+// above a later one: frmAbout's text and button lie over its picture's blank parts. Labels
+// never take the focus and lie below; a later row of the table lies above an earlier one.
+std::vector<Row> StackingOrder(const WindowDesign& design) {
+    std::vector<Row> rows = Rows(design);
+    const auto layer = [](const Row& row) {
+        if (std::holds_alternative<const LineDesign*>(row)) {
+            return 0;
+        }
+        return TabIndex(row) ? 1 : 2;
+    };
+    std::ranges::stable_sort(rows, [&](const Row& a, const Row& b) {
+        return layer(a) < layer(b) ||
+               (layer(a) == 1 && layer(b) == 1 && *TabIndex(a) < *TabIndex(b));
+    });
+    const auto labels = std::ranges::find_if(rows, [&](const Row& row) { return layer(row) == 2; });
+    std::reverse(labels, rows.end());
+    return rows;
 }
 
 COLORREF ColourRef(const Colour& colour) {
@@ -101,36 +123,16 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
         throw std::runtime_error("cannot create the window " + std::string(design.name));
     }
 
-    // Z order is tab order for IsDialogMessage, so the controls that take the focus come first,
-    // in tab order, under the lines drawn over everything. Where they overlap, an earlier one
-    // lies above a later one: frmAbout's text and button lie over its picture's blank parts.
-    // Labels never take the focus and lie below; a later row of the table lies above an earlier.
     m_spokenNames = OpenSpokenNames();
-    m_controls.reserve(design.lines.size() + design.fields.size() + design.buttons.size() +
-                       design.pictures.size() + design.labels.size());
-    for (const LineDesign& line : design.lines) {
-        AddLine(line);
-    }
-    struct Focusable {
-        int tabIndex;
-        std::function<void()> add;
-    };
-    std::vector<Focusable> focusable;
-    for (const FieldDesign& field : design.fields) {
-        focusable.push_back({field.tabIndex, [this, &field] { AddField(field); }});
-    }
-    for (const ButtonDesign& button : design.buttons) {
-        focusable.push_back({button.tabIndex, [this, &button] { AddButton(button); }});
-    }
-    for (const PictureDesign& picture : design.pictures) {
-        focusable.push_back({picture.tabIndex, [this, &picture] { AddPicture(picture); }});
-    }
-    std::ranges::stable_sort(focusable, {}, &Focusable::tabIndex);
-    for (const Focusable& control : focusable) {
-        control.add();
-    }
-    for (const LabelDesign& label : design.labels | std::views::reverse) {
-        AddLabel(label);
+    const std::vector<Row> rows = StackingOrder(design);
+    m_controls.reserve(rows.size());
+    for (const Row& row : rows) {
+        Visit(
+            row, [this](const FieldDesign& field) { AddField(field); },
+            [this](const PictureDesign& picture) { AddPicture(picture); },
+            [this](const LabelDesign& label) { AddLabel(label); },
+            [this](const ButtonDesign& button) { AddButton(button); },
+            [this](const LineDesign& line) { AddLine(line); });
     }
 
     if (!design.icon.empty()) {
@@ -175,9 +177,9 @@ HWND BuiltWindow::Control(std::string_view name) const {
     throw std::out_of_range(std::string(m_design.name) + " has no control " + std::string(name));
 }
 
-BuiltWindow::ControlState& BuiltWindow::Add(std::string_view name, const wchar_t* windowClass,
-                                            DWORD style, DWORD exStyle, std::string_view text,
-                                            const TwipsRect& geometry) {
+BuiltWindow::ControlState& BuiltWindow::Add(const Row& row, const wchar_t* windowClass, DWORD style,
+                                            DWORD exStyle, std::string_view text) {
+    const std::string_view name = Name(row);
     const int id = kFirstControlId + static_cast<int>(m_controls.size());
     HWND handle = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(),
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
@@ -189,7 +191,7 @@ BuiltWindow::ControlState& BuiltWindow::Add(std::string_view name, const wchar_t
     ControlState& control = m_controls.emplace_back();
     control.name = name;
     control.handle = handle;
-    control.geometry = geometry;
+    control.row = row;
     return control;
 }
 
@@ -200,8 +202,8 @@ void BuiltWindow::AddField(const FieldDesign& field) {
     const DWORD lines = field.lines == FieldLines::Single
                             ? ES_AUTOHSCROLL
                             : ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
-    ControlState& control = Add(field.name, L"EDIT", WS_TABSTOP | ES_LEFT | lines, WS_EX_CLIENTEDGE,
-                                field.text, field.geometry);
+    ControlState& control =
+        Add(&field, L"EDIT", WS_TABSTOP | ES_LEFT | lines, WS_EX_CLIENTEDGE, field.text);
     // The edit control stops at 30,000 characters unless told otherwise; the fields take as
     // many as the Linux program's.
     SendMessageW(control.handle, EM_SETLIMITTEXT, kFieldCharacters, 0);
@@ -213,8 +215,7 @@ void BuiltWindow::AddField(const FieldDesign& field) {
 }
 
 void BuiltWindow::AddButton(const ButtonDesign& button) {
-    ControlState& control =
-        Add(button.name, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, button.caption, button.geometry);
+    ControlState& control = Add(&button, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, button.caption);
     control.font = &button.font;
     control.background = ColourRef(button.face);
     control.brush.reset(CreateSolidBrush(control.background));
@@ -222,8 +223,7 @@ void BuiltWindow::AddButton(const ButtonDesign& button) {
 }
 
 void BuiltWindow::AddPicture(const PictureDesign& picture) {
-    ControlState& control =
-        Add(picture.name, L"STATIC", WS_TABSTOP | SS_OWNERDRAW, 0, {}, picture.geometry);
+    ControlState& control = Add(&picture, L"STATIC", WS_TABSTOP | SS_OWNERDRAW, 0, {});
     FollowFocus(control.handle);
     control.picture = LoadPicture(picture.resource);
     control.pictureDesign = &picture;
@@ -232,8 +232,8 @@ void BuiltWindow::AddPicture(const PictureDesign& picture) {
 }
 
 void BuiltWindow::AddLabel(const LabelDesign& label) {
-    ControlState& control = Add(label.name, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0,
-                                label.caption, label.geometry);
+    ControlState& control =
+        Add(&label, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, label.caption);
     control.font = &label.font;
     control.text = ColourRef(label.text);
     control.background = ColourRef(label.background);
@@ -241,10 +241,7 @@ void BuiltWindow::AddLabel(const LabelDesign& label) {
 }
 
 void BuiltWindow::AddLine(const LineDesign& line) {
-    // One pixel thick, from one end to the other, both included.
-    const TwipsRect geometry{std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
-                             std::abs(line.to.x - line.from.x), std::abs(line.to.y - line.from.y)};
-    ControlState& control = Add(line.name, L"STATIC", SS_OWNERDRAW, 0, {}, geometry);
+    ControlState& control = Add(&line, L"STATIC", SS_OWNERDRAW, 0, {});
     control.text = ColourRef(line.colour);
     control.line = &line;
 }
@@ -260,11 +257,11 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
     SetWindowPos(m_window, nullptr, origin.x, origin.y, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (ControlState& control : m_controls) {
-        const TwipsRect& g = control.geometry;
-        const int thickness = control.line ? 1 : 0;
-        SetWindowPos(control.handle, nullptr, Pixels(g.left, dpi), Pixels(g.top, dpi),
-                     std::max(Pixels(g.width, dpi), thickness),
-                     std::max(Pixels(g.height, dpi), thickness), SWP_NOZORDER | SWP_NOACTIVATE);
+        const int scale = static_cast<int>(dpi);
+        const PixelRect place =
+            control.line ? LinePixels(*control.line, scale) : ui::Pixels(Box(control.row), scale);
+        SetWindowPos(control.handle, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.font) {
             control.madeFont = MakeFont(*control.font, dpi);
             SendMessageW(control.handle, WM_SETFONT,

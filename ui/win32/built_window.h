@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/design/design.h"
+#include "ui/design/rows.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/pictures.h"
 #include "ui/win32/spoken_names.h"
@@ -46,7 +47,7 @@ private:
     struct ControlState {
         std::string_view name;
         HWND handle = nullptr;
-        TwipsRect geometry{};
+        Row row;
         const FontDesign* font = nullptr;
         COLORREF text = 0;
         COLORREF background = 0;
@@ -60,8 +61,8 @@ private:
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    ControlState& Add(std::string_view name, const wchar_t* windowClass, DWORD style, DWORD exStyle,
-                      std::string_view text, const TwipsRect& geometry);
+    ControlState& Add(const Row& row, const wchar_t* windowClass, DWORD style, DWORD exStyle,
+                      std::string_view text);
     void AddField(const FieldDesign& field);
     void AddButton(const ButtonDesign& button);
     void AddPicture(const PictureDesign& picture);

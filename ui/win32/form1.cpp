@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "calc/gain.h"
 #include "ui/design/form1_controls.h"
 #include "ui/win32/wide_text.h"
 
@@ -31,8 +32,9 @@ Form1::Form1(InfoWindowSlot& frmAbout, InfoWindowSlot& frmAbout1, std::function<
                {.clicked = [this](std::string_view button) { Clicked(button); },
                 .closed = std::move(closed)}),
       m_gain(m_window.Control(form1::Text8_0)) {
-    std::ranges::transform(form1::kGainFields, m_gainFields.begin(),
-                           [this](std::string_view name) { return m_window.Control(name); });
+    std::ranges::transform(
+        form1::kGainFields, m_gainFields.begin(),
+        [this](const form1::GainField& row) { return m_window.Control(row.field); });
 }
 
 void Form1::Clicked(std::string_view button) {
@@ -46,9 +48,9 @@ void Form1::Clicked(std::string_view button) {
 }
 
 void Form1::Command1_Click() {
-    form1::GainFieldTexts texts;
+    std::array<std::string, calc::kInputCount> texts;
     std::ranges::transform(m_gainFields, texts.begin(), Text);
-    const std::optional<std::string> gain = form1::CalculateGain(texts, UserDecimalSeparator());
+    const std::optional<std::string> gain = calc::CalculateGain(texts, UserDecimalSeparator());
     if (!gain) {
         // The result keeps its text; the beep says the press was heard and came to nothing.
         MessageBeep(MB_ICONWARNING);
