@@ -2,6 +2,7 @@
 #include "ui/design/faces.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -20,7 +21,9 @@ std::span<const FaceStandIns> Faces() {
 }
 
 const FaceStandIns& FaceOf(std::string_view design) {
-    const auto* row = std::ranges::find(kFaces, design, &FaceStandIns::design);
+    const auto* row =
+        std::find_if(std::begin(kFaces), std::end(kFaces),
+                     [design](const FaceStandIns& face) { return face.design == design; });
     if (row == std::end(kFaces)) {
         throw std::invalid_argument("no stand-ins for the face " + std::string(design));
     }
