@@ -5,20 +5,23 @@
 #include <QHash>
 #include <QStringList>
 
+#include "ui/design/faces.h"
 #include "ui/qt/say_missing.h"
 
 namespace ui {
 namespace {
 
-// The windows were designed in these faces. Where they are missing, the metric-compatible
-// Liberation faces keep the text the size it was laid out for.
-const QHash<QString, QStringList>& StandIns() {
-    static const QHash<QString, QStringList> standIns{
-        {QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")}},
-        {QStringLiteral("MS Sans Serif"),
-         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")}},
-    };
-    return standIns;
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The face itself first, then its stand-ins in the table's order.
+QStringList Candidates(const FaceStandIns& face) {
+    QStringList candidates{FromUtf8(face.design)};
+    for (const QString& standIn : FromUtf8(face.qtStandIns).split(QLatin1Char(','))) {
+        candidates.append(standIn.trimmed());
+    }
+    return candidates;
 }
 
 QHash<QString, QString>& Chosen() {
@@ -40,10 +43,10 @@ void ChooseFaces() {
                            "shows as boxes; install fonts-liberation"));
         return;
     }
-    for (auto standIns = StandIns().begin(); standIns != StandIns().end(); ++standIns) {
-        for (const QString& family : QStringList{standIns.key()} + standIns.value()) {
+    for (const FaceStandIns& face : Faces()) {
+        for (const QString& family : Candidates(face)) {
             if (cyrillic.contains(family, Qt::CaseInsensitive)) {
-                Chosen().insert(standIns.key(), family);
+                Chosen().insert(FromUtf8(face.design), family);
                 break;
             }
         }
@@ -51,8 +54,7 @@ void ChooseFaces() {
 }
 
 QString Face(std::string_view designFace) {
-    const QString face =
-        QString::fromUtf8(designFace.data(), static_cast<qsizetype>(designFace.size()));
+    const QString face = FromUtf8(designFace);
     return Chosen().value(face, face);
 }
 

@@ -8,6 +8,7 @@
 
 #include "ui/design/pixels.h"
 #include "ui/design/rows.h"
+#include "ui/web/page_faces.h"
 
 namespace ui::web {
 
@@ -27,18 +28,6 @@ namespace {
 
 std::string Css(Colour colour) {
     return CssColour(colour);
-}
-
-// The designer's faces, as the page ships them: metric-compatible Liberation faces cut down to
-// Latin and Cyrillic and renamed, as their licence asks of a modified font.
-std::string_view WebFamily(std::string_view face) {
-    if (face == "Times New Roman") {
-        return "\"Gain Serif\", serif";
-    }
-    if (face == "MS Sans Serif") {
-        return "\"Gain Sans\", sans-serif";
-    }
-    throw std::invalid_argument(fmt::format("no web font for the face {}", face));
 }
 
 std::string Css(const FontDesign& font) {

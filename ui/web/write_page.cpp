@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Writes the page's markup and layout from the design tables at build time.
 // Usage: write_page SOURCE_DIRECTORY SITE_DIRECTORY HANDLERS_JS DESIGN_JSON
-//        fills in index.html.in and manifest.webmanifest.in and puts the windows' layout after
-//        page.css, all into SITE_DIRECTORY; HANDLERS_JS gets page.js with the control names
-//        before it, for the build to join to the calculation's loader; DESIGN_JSON gets every
-//        window's geometry in twips, for the tests to check the page against. One style sheet
-//        and one script: every file more is a request more before the first press.
+//        fills in index.html.in and manifest.webmanifest.in and puts the fonts and the windows'
+//        layout after page.css, all into SITE_DIRECTORY; HANDLERS_JS gets page.js with the
+//        control names before it, for the build to join to the calculation's loader;
+//        DESIGN_JSON gets every window's geometry in twips, for the tests to check the page
+//        against. One style sheet and one script: every file more is a request more before the
+//        first press.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "ui/design/form1_controls.h"
 #include "ui/design/form1_gain.h"
 #include "ui/design/info_window_controls.h"
+#include "ui/web/page_faces.h"
 #include "ui/web/page_layout.h"
 
 namespace {
@@ -117,6 +119,7 @@ int main(int argc, char** argv) {
         std::string page = Read(source / "index.html.in");
         Replace(page, "@TITLE@", ui::web::Escaped(KeptSpaces(ui::kForm1Design.title)));
         Replace(page, "@ICON@", ui::kForm1Design.icon);
+        Replace(page, "@FONT_PRELOADS@", ui::web::FontPreloads());
         Replace(page, "@WINDOWS@",
                 ui::web::WindowMarkup(ui::kForm1Design, WindowKind::Panel) +
                     ui::web::WindowMarkup(ui::kFrmAboutDesign, WindowKind::Dialog) +
@@ -124,6 +127,8 @@ int main(int argc, char** argv) {
         Write(out / "index.html", page);
         Write(out / "page.css",
               Read(source / "page.css") +
+                  "\n/* The faces, written by write_page from the faces table. */\n" +
+                  ui::web::FontFaceRules() +
                   "\n/* The windows, written by write_page from the design tables. */\n" +
                   ui::web::WindowStyle(ui::kForm1Design, WindowKind::Panel) +
                   ui::web::WindowStyle(ui::kFrmAboutDesign, WindowKind::Dialog) +

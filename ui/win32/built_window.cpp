@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/design/faces.h"
 #include "ui/design/pixels.h"
 #include "ui/design/rows.h"
 #include "ui/win32/wide_text.h"
@@ -55,9 +56,7 @@ COLORREF ColourRef(const Colour& colour) {
 }
 
 UniqueFont MakeFont(const FontDesign& font, UINT dpi) {
-    // The old bitmap face has no 18-point size at most DPIs; its TrueType successor has them all.
-    const std::wstring face =
-        font.face == "MS Sans Serif" ? std::wstring(L"Microsoft Sans Serif") : Widen(font.face);
+    const std::wstring face = Widen(FaceOf(font.face).windows);
     const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
     return UniqueFont(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                   FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
