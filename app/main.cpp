@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "ui/qt/application_setup.h"
-#include "ui/qt/form1.h"
 #include "ui/qt/platform/platform.h"
+#include "ui/qt/program.h"
 
 int main(int argc, char* argv[]) {
     // Without a display or its plugin Qt would abort with a page of plugin diagnostics; one
@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     ui::SetUpApplication();
-    ui::Form1 form1;
-    form1.show();
+    ui::Program program;
     return QApplication::exec();
 }

@@ -3,8 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
+#include <string>
 
 #include "tests/qt/find_control.h"
 #include "ui/qt/application_setup.h"
@@ -14,6 +16,9 @@
 namespace {
 
 using namespace ui;
+
+// Set in the child process that asks for a control the window lacks.
+constexpr char kChild[] = "VELTRANA_BUILD_WINDOW_CHILD";
 
 constexpr FontDesign kSerif{"Times New Roman", 11.25, true};
 
@@ -139,6 +144,45 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(next));
         }
+    }
+
+    // A handler bound to a name the window lacks, or to a control of another kind, would
+    // never run: asking for it stops the program, naming the control. The stop ends the
+    // process, so each row runs in a child process of this test.
+    void controlNotInTheWindowStopsNamingIt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("asButton");
+        QTest::newRow("misspelt") << "Go(0)" << true;
+        QTest::newRow("a field asked for as a button") << "Single(0)" << true;
+        QTest::newRow("a button asked for as a field") << "Go" << false;
+    }
+    void controlNotInTheWindowStopsNamingIt() {
+        QFETCH(QString, name);
+        QFETCH(bool, asButton);
+        if (qEnvironmentVariableIsSet(kChild)) {
+            QWidget window(nullptr, Qt::Window);
+            const BuiltControls built = BuildWindow(window, kSample);
+            const std::string wanted = name.toStdString();
+            if (asButton) {
+                static_cast<void>(built.Get<QPushButton>(wanted));
+            } else {
+                static_cast<void>(built.Get<QLineEdit>(wanted));
+            }
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kChild, QStringLiteral("1"));
+        // Qt Test would have a debugger print the stack of the stopped child: seconds each.
+        environment.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("controlNotInTheWindowStopsNamingIt:") +
+                     QString::fromUtf8(QTest::currentDataTag())});
+        QVERIFY(child.waitForFinished(30000));
+        const QString said = QString::fromUtf8(child.readAllStandardError() + child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit, qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral(" %1\n").arg(name)), qPrintable(said));
     }
 };
 

@@ -6,13 +6,13 @@
 #include <QStyleHints>
 #include <QtTest>
 
-#include "tests/qt/close_info_windows.h"
 #include "tests/qt/find_control.h"
 #include "ui/design/form1_controls.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ private:
 class DoubleClickTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ui::Form1> m_form;
+    std::unique_ptr<ui::Program> m_program;
+    ui::Form1* m_form = nullptr;
     QLineEdit* m_R5 = nullptr;
     Mouse m_mouse;
 
@@ -59,16 +60,13 @@ private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
-        m_form = std::make_unique<ui::Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        m_R5 = test::Find<QLineEdit>(m_form.get(), ui::form1::Text2_0);
+        m_program = std::make_unique<ui::Program>();
+        m_form = &m_program->form1();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        m_R5 = test::Find<QLineEdit>(m_form, ui::form1::Text2_0);
     }
 
-    void cleanup() {
-        test::CloseInfoWindows();
-        m_form.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void secondClickAfterClosingChangesNothing_data() {
         QTest::addColumn<bool>("author");
@@ -77,7 +75,7 @@ private slots:
     }
     void secondClickAfterClosingChangesNothing() {
         QFETCH(bool, author);
-        ui::InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
+        ui::InfoWindowSlot& slot = author ? m_program->frmAbout1() : m_program->frmAbout();
         slot.Open();
         QVERIFY(QTest::qWaitForWindowActive(slot.window()));
         auto* ok = test::Find<QPushButton>(slot.window(), ui::info_window::cmdOK);
@@ -95,7 +93,7 @@ private slots:
         // Expected: nothing selected or moved in the main window; a key goes where it went.
         QCOMPARE(m_R5->selectedText(), QString());
         QCOMPARE(m_form->focusWidget(), focused);
-        QTest::keyClick(m_form.get(), Qt::Key_5);
+        QTest::keyClick(m_form, Qt::Key_5);
         QCOMPARE(m_R5->text(), QStringLiteral("100"));
 
         // A click of its own, after the double-click time, reaches the field as ever.

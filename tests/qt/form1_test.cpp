@@ -13,19 +13,19 @@
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
+#include "ui/qt/program.h"
 
 namespace {
 
 class Form1Test : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ui::Form1> m_form;
+    std::unique_ptr<ui::Program> m_program;
+    ui::Form1* m_form = nullptr;
 
-    QLineEdit* field(QAnyStringView name) const {
-        return test::Find<QLineEdit>(m_form.get(), name);
-    }
+    QLineEdit* field(QAnyStringView name) const { return test::Find<QLineEdit>(m_form, name); }
     void pressCalculate() {
-        QTest::mouseClick(test::Find<QPushButton>(m_form.get(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(test::Find<QPushButton>(m_form, "Command1"), Qt::LeftButton);
     }
 
 private slots:
@@ -33,11 +33,11 @@ private slots:
 
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_form = std::make_unique<ui::Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        m_program = std::make_unique<ui::Program>();
+        m_form = &m_program->form1();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
-    void cleanup() { m_form.reset(); }
+    void cleanup() { m_program.reset(); }
 
     void opensWithDefaultsAndFocusInR6() {
         QCOMPARE(field("Text8(0)")->text(), QStringLiteral("0"));
@@ -99,7 +99,7 @@ private slots:
             field(name)->selectAll();
             QTest::keyClick(field(name), Qt::Key_Delete);
         }
-        QTest::keyClick(test::Find<QPushButton>(m_form.get(), "Command1"), Qt::Key_Space);
+        QTest::keyClick(test::Find<QPushButton>(m_form, "Command1"), Qt::Key_Space);
         QCOMPARE(field("Text8(0)")->text(), QStringLiteral("208"));
     }
 
@@ -242,7 +242,7 @@ private slots:
     void showsEveryText() {
         QFETCH(QString, name);
         QFETCH(QString, text);
-        QWidget* control = test::Find<QWidget>(m_form.get(), name);
+        QWidget* control = test::Find<QWidget>(m_form, name);
         QString shown;
         if (auto* label = qobject_cast<QLabel*>(control)) {
             shown = label->text();
@@ -298,7 +298,7 @@ private slots:
 
     void closingItEndsTheProgram() {
         // State: only the main window. Action: close it. Expected: the event loop ends, with 0.
-        QTimer::singleShot(0, m_form.get(), &QWidget::close);
+        QTimer::singleShot(0, m_form, &QWidget::close);
         QTimer guard;
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);

@@ -7,13 +7,13 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "tests/qt/close_info_windows.h"
 #include "tests/qt/find_control.h"
 #include "tests/qt/icon_images.h"
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -33,14 +33,15 @@ QPushButton* Button(const QWidget* window, QAnyStringView name) {
     return test::Find<QPushButton>(window, name);
 }
 
-ui::InfoWindowSlot& Slot(const QString& name) {
-    return name == QStringLiteral("frmAbout1") ? ui::frmAbout1() : ui::frmAbout();
-}
-
 class InfoWindowsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ui::Form1> m_form;
+    std::unique_ptr<ui::Program> m_program;
+    ui::Form1* m_form = nullptr;
+
+    InfoWindowSlot& slotOf(const QString& name) {
+        return name == QStringLiteral("frmAbout1") ? m_program->frmAbout1() : m_program->frmAbout();
+    }
 
     InfoWindow* openAndWait(InfoWindowSlot& slot) {
         slot.Open();
@@ -55,15 +56,12 @@ private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
-        m_form = std::make_unique<ui::Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        m_program = std::make_unique<ui::Program>();
+        m_form = &m_program->form1();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
 
-    void cleanup() {
-        test::CloseInfoWindows();
-        m_form.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void buttonsOpenOneWindowEach_data() {
         QTest::addColumn<QString>("button");
@@ -76,9 +74,9 @@ private slots:
         QFETCH(QString, button);
         QFETCH(bool, author);
         QFETCH(QString, title);
-        InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
+        InfoWindowSlot& slot = author ? m_program->frmAbout1() : m_program->frmAbout();
         // State: main window only. Action: press the button twice. Expected: one window.
-        auto* command = Button(m_form.get(), button);
+        auto* command = Button(m_form, button);
         QTest::mouseClick(command, Qt::LeftButton);
         InfoWindow* opened = slot.window();
         QVERIFY(opened != nullptr);
@@ -104,7 +102,7 @@ private slots:
     void everyWayOfClosingDestroysTheWindow() {
         QFETCH(bool, author);
         QFETCH(QString, how);
-        InfoWindowSlot& slot = author ? ui::frmAbout1() : ui::frmAbout();
+        InfoWindowSlot& slot = author ? m_program->frmAbout1() : m_program->frmAbout();
         QPointer<InfoWindow> window = openAndWait(slot);
         QPointer<QPushButton> ok = Button(window, "cmdOK");
 
@@ -130,7 +128,8 @@ private slots:
     }
 
     void reopeningBuildsTheWindowAfresh() {
-        QPlainTextEdit* text = openAndWait(ui::frmAbout())->findChild<QPlainTextEdit*>("Text1");
+        QPlainTextEdit* text =
+            openAndWait(m_program->frmAbout())->findChild<QPlainTextEdit*>("Text1");
         const QString stored = text->toPlainText();
         QCOMPARE(stored,
                  QStringLiteral(
@@ -142,30 +141,30 @@ private slots:
         text->setFocus();
         QTest::keyClicks(text, "edited by the user");
         QVERIFY(text->toPlainText() != stored);
-        QTest::keyClick(ui::frmAbout().window(), Qt::Key_Escape);
+        QTest::keyClick(m_program->frmAbout().window(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        InfoWindow* again = openAndWait(ui::frmAbout());
+        InfoWindow* again = openAndWait(m_program->frmAbout());
         QCOMPARE(again->findChild<QPlainTextEdit*>("Text1")->toPlainText(), stored);
     }
 
     void mainWindowWorksWhileBothAreOpen() {
-        QTest::mouseClick(Button(m_form.get(), "Command2"), Qt::LeftButton);
-        QTest::mouseClick(Button(m_form.get(), "Command3"), Qt::LeftButton);
+        QTest::mouseClick(Button(m_form, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(Button(m_form, "Command3"), Qt::LeftButton);
         QCOMPARE(OpenWindows("frmAbout"), 1);
         QCOMPARE(OpenWindows("frmAbout1"), 1);
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        QTest::mouseClick(Button(m_form.get(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(Button(m_form, "Command1"), Qt::LeftButton);
         QCOMPARE(m_form->findChild<QLineEdit*>("Text8(0)")->text(), QStringLiteral("53,1"));
     }
 
     void secondRequestRaisesTheOpenWindow() {
-        InfoWindow* about = openAndWait(ui::frmAbout());
-        openAndWait(ui::frmAbout1());
-        QCOMPARE(ui::frmAbout().window(), about);
-        ui::frmAbout().Open();
+        InfoWindow* about = openAndWait(m_program->frmAbout());
+        openAndWait(m_program->frmAbout1());
+        QCOMPARE(m_program->frmAbout().window(), about);
+        m_program->frmAbout().Open();
         QVERIFY(QTest::qWaitForWindowActive(about));
-        QCOMPARE(ui::frmAbout().window(), about);
+        QCOMPARE(m_program->frmAbout().window(), about);
     }
 
     void windowsOpenWhereDesigned_data() {
@@ -178,7 +177,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, client);
         // The client area, in pixels at 96 dpi, where it was placed on the screen.
-        QCOMPARE(openAndWait(Slot(name))->geometry(), client);
+        QCOMPARE(openAndWait(slotOf(name))->geometry(), client);
     }
 
     // Every text the user reads in the two windows, as it appears on the screen.
@@ -212,7 +211,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, text);
-        const InfoWindow* opened = openAndWait(Slot(window));
+        const InfoWindow* opened = openAndWait(slotOf(window));
         QWidget* shown = test::Find<QWidget>(opened, control);
         if (auto* label = qobject_cast<QLabel*>(shown)) {
             QCOMPARE(label->text(), text);
@@ -250,7 +249,7 @@ private slots:
     void iconIsTheEmblemOrNone() {
         QFETCH(QString, name);
         QFETCH(QString, file);
-        const QIcon icon = openAndWait(Slot(name))->windowIcon();
+        const QIcon icon = openAndWait(slotOf(name))->windowIcon();
         if (file.isEmpty()) {
             QVERIFY(icon.isNull());
             return;
@@ -270,7 +269,7 @@ private slots:
     void tabGoesRound() {
         QFETCH(QString, name);
         QFETCH(QStringList, cycle);
-        const InfoWindow* window = openAndWait(Slot(name));
+        const InfoWindow* window = openAndWait(slotOf(name));
         QStringList visited{QApplication::focusWidget()->objectName()};
         while (visited.size() < cycle.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -284,7 +283,7 @@ private slots:
     // wheel nor Ctrl+End scrolls the first ones away (there is no scroll bar to bring them
     // back).
     void authorsLinesStayInSight() {
-        auto* text = test::Find<QPlainTextEdit>(openAndWait(ui::frmAbout1()), "Text1");
+        auto* text = test::Find<QPlainTextEdit>(openAndWait(m_program->frmAbout1()), "Text1");
         const auto allLinesInSight = [text] {
             const int height = text->viewport()->height();
             for (QTextBlock line = text->document()->begin(); line.isValid(); line = line.next()) {
@@ -310,9 +309,9 @@ private slots:
         // State: the main window and "О программе" open. Action: close the main window, and a
         // while later the information window. Expected: the program is still running when the
         // second close comes, and ends with it.
-        InfoWindow* about = openAndWait(ui::frmAbout());
+        InfoWindow* about = openAndWait(m_program->frmAbout());
         bool runningAfterMainWindow = false;
-        QTimer::singleShot(0, m_form.get(), &QWidget::close);
+        QTimer::singleShot(0, m_form, &QWidget::close);
         // Long enough for a quit the first close might have asked for to end the loop.
         QTimer::singleShot(200, about, [&] {
             runningAfterMainWindow = true;

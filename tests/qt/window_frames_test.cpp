@@ -13,10 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "tests/qt/close_info_windows.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -113,30 +113,26 @@ constexpr quint32 kPMaxSize = 32;
 class WindowFramesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ui::Form1> m_form;
+    std::unique_ptr<ui::Program> m_program;
 
     // The window as the user gets it: the main window, or one the main window opens.
     QWidget* open(const QString& name) {
-        m_form = std::make_unique<ui::Form1>();
-        m_form->show();
+        m_program = std::make_unique<ui::Program>();
         if (name == QStringLiteral("frmAbout")) {
-            ui::frmAbout().Open();
-            return ui::frmAbout().window();
+            m_program->frmAbout().Open();
+            return m_program->frmAbout().window();
         }
         if (name == QStringLiteral("frmAbout1")) {
-            ui::frmAbout1().Open();
-            return ui::frmAbout1().window();
+            m_program->frmAbout1().Open();
+            return m_program->frmAbout1().window();
         }
-        return m_form.get();
+        return &m_program->form1();
     }
 
 private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
-    void cleanup() {
-        test::CloseInfoWindows();
-        m_form.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void windowsAskForTheirFrame_data() {
         QTest::addColumn<QString>("name");

@@ -16,10 +16,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/qt/close_info_windows.h"
 #include "ui/qt/application_setup.h"
-#include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -105,7 +104,6 @@ private:
         QVERIFY(window != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(window));
         compareWithReference(*window);
-        test::CloseInfoWindows();
     }
 
 private slots:
@@ -116,15 +114,20 @@ private slots:
     }
 
     void form1() {
-        ui::Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        compareWithReference(form);
+        ui::Program program;
+        QVERIFY(QTest::qWaitForWindowActive(&program.form1()));
+        compareWithReference(program.form1());
     }
 
-    void frmAbout() { compareInfoWindow(ui::frmAbout()); }
+    void frmAbout() {
+        ui::Program program;
+        compareInfoWindow(program.frmAbout());
+    }
 
-    void frmAbout1() { compareInfoWindow(ui::frmAbout1()); }
+    void frmAbout1() {
+        ui::Program program;
+        compareInfoWindow(program.frmAbout1());
+    }
 };
 
 }  // namespace

@@ -10,19 +10,18 @@
 
 #include "tests/qt/find_control.h"
 #include "ui/qt/application_setup.h"
-#include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/program.h"
 
 namespace {
 
 const QRegularExpression kOwnMessages(QStringLiteral("^veltrana-gain: "));
 
-// Opens the main window and, twice over, both information windows.
-void OpenEveryWindow(ui::Form1& form) {
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+// With the main window open, opens and closes both information windows, twice over.
+void OpenEveryWindow(ui::Program& program) {
+    QVERIFY(QTest::qWaitForWindowExposed(&program.form1()));
     for (int round = 0; round < 2; ++round) {
-        for (ui::InfoWindowSlot* slot : {&ui::frmAbout(), &ui::frmAbout1()}) {
+        for (ui::InfoWindowSlot* slot : {&program.frmAbout(), &program.frmAbout1()}) {
             slot->Open();
             QVERIFY(slot->window() != nullptr);
             QVERIFY(QTest::qWaitForWindowExposed(slot->window()));
@@ -40,9 +39,10 @@ private slots:
     // Run on a system as it should be: nothing is said.
     void completeSystemSaysNothing() {
         ui::SetUpApplication();
-        ui::Form1 form;
-        OpenEveryWindow(form);
-        QCOMPARE(form.windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
+        ui::Program program;
+        OpenEveryWindow(program);
+        QCOMPARE(program.form1().windowIcon().availableSizes(),
+                 (QList<QSize>{{48, 48}, {32, 32}, {16, 16}}));
     }
 
     // Run with FONTCONFIG_FILE naming a configuration without fonts.
@@ -51,8 +51,8 @@ private slots:
                              "veltrana-gain: no installed font can draw Cyrillic letters, so "
                              "every text shows as boxes; install fonts-liberation");
         ui::SetUpApplication();
-        ui::Form1 form;
-        OpenEveryWindow(form);
+        ui::Program program;
+        OpenEveryWindow(program);
     }
 
     // Run on a system without Qt's image plugins: the JPEG diagram and both icons are lost,
@@ -69,14 +69,15 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, line);
         }
         ui::SetUpApplication();
-        ui::Form1 form;
-        OpenEveryWindow(form);
+        ui::Program program;
+        OpenEveryWindow(program);
 
-        ui::frmAbout().Open();
-        QVERIFY(test::Find<QLabel>(ui::frmAbout().window(), "Picture1")->pixmap().isNull());
-        QVERIFY(test::Find<QPushButton>(ui::frmAbout().window(), "cmdOK")->isVisible());
-        ui::frmAbout1().Open();
-        QCOMPARE(test::Find<QLabel>(ui::frmAbout1().window(), "OLE1")->pixmap().isNull(), false);
+        program.frmAbout().Open();
+        QVERIFY(test::Find<QLabel>(program.frmAbout().window(), "Picture1")->pixmap().isNull());
+        QVERIFY(test::Find<QPushButton>(program.frmAbout().window(), "cmdOK")->isVisible());
+        program.frmAbout1().Open();
+        QCOMPARE(test::Find<QLabel>(program.frmAbout1().window(), "OLE1")->pixmap().isNull(),
+                 false);
     }
 };
 

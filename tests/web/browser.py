@@ -5,12 +5,10 @@ Used by the page's tests and by bench/web-startup. Needs Debian's chromium, chro
 python3-selenium (run with /usr/bin/python3).
 """
 
-import functools
 import http.server
-import importlib.machinery
-import importlib.util
 import shutil
 import socket
+import sys
 import tempfile
 import threading
 from pathlib import Path
@@ -19,6 +17,8 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "scripts"))
+import serve_web  # noqa: E402
 
 # Root in a container, no GPU, and no traffic of the browser's own: every request the page
 # makes is one the tests can see.
@@ -44,18 +44,6 @@ DESKTOP = (1024, 768)
 PHONE = (390, 844)
 
 
-def _load_server_module():
-    path = ROOT / "scripts" / "serve-web"
-    loader = importlib.machinery.SourceFileLoader("serve_web", str(path))
-    found = importlib.util.spec_from_loader("serve_web", loader)
-    module = importlib.util.module_from_spec(found)
-    loader.exec_module(module)
-    return module
-
-
-serve_web = _load_server_module()
-
-
 class _CuttableServer(http.server.ThreadingHTTPServer):
     """Remembers its open connections, so that stopping it cuts the kept-alive ones too."""
 
@@ -76,8 +64,7 @@ class Site:
     """build-web/site served on a free port of 127.0.0.1 until stop()."""
 
     def __init__(self, site, handler=serve_web.Handler):
-        bound = functools.partial(handler, directory=str(site))
-        self.server = _CuttableServer(("127.0.0.1", 0), bound)
+        self.server = serve_web.make_server(site, 0, handler, _CuttableServer)
         self.url = f"http://127.0.0.1:{self.server.server_port}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()

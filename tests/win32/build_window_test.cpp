@@ -11,6 +11,7 @@
 #include <optional>
 #include <ranges>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -499,6 +500,35 @@ TEST_F(BuiltWindowTest, MissingControlIsNamed) {
         ADD_FAILURE() << "no exception";
     } catch (const std::out_of_range& error) {
         EXPECT_NE(std::string(error.what()).find("Text9"), std::string::npos) << error.what();
+    }
+}
+
+// A handler bound to a name the window does not hold, or to a control that is not a button,
+// would never run: binding it stops the building, naming the window and the control.
+TEST(ClickBindingTest, OnlyAButtonOfTheWindowTakesAHandler) {
+    struct Row {
+        const char* what;
+        const ui::WindowDesign& design;
+        std::string_view name;
+    };
+    const Row rows[] = {
+        {"misspelt", ui::kFrmAboutDesign, "cmdOk"},
+        {"not in the table", ui::kForm1Design, "Command4"},
+        {"another window's button", ui::kForm1Design, "cmdOK"},
+        {"a field", ui::kFrmAbout1Design, "Text1"},
+        {"a label", ui::kForm1Design, "Label1(14)"},
+    };
+    for (const Row& row : rows) {
+        BuiltWindow window(row.design, nullptr, {});
+        try {
+            window.OnClick(row.name, [] {});
+            ADD_FAILURE() << row.what << ": no exception";
+        } catch (const std::out_of_range& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(row.name), std::string::npos) << row.what << ": " << message;
+            EXPECT_NE(message.find(row.design.name), std::string::npos)
+                << row.what << ": " << message;
+        }
     }
 }
 

@@ -23,7 +23,8 @@ std::string Utf8(const QLineEdit* field) {
 
 }  // namespace
 
-Form1::Form1() : QWidget(nullptr, Qt::Window) {
+Form1::Form1(InfoWindowSlot& frmAbout, InfoWindowSlot& frmAbout1)
+    : QWidget(nullptr, Qt::Window), m_frmAbout(frmAbout), m_frmAbout1(frmAbout1) {
     const BuiltControls built = BuildWindow(*this, kForm1Design);
     std::ranges::transform(
         form1::kGainFields, m_gainFields.begin(),
@@ -55,11 +56,11 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() {
-    frmAbout().Open();
+    m_frmAbout.Open();
 }
 
 void Form1::Command3_Click() {
-    frmAbout1().Open();
+    m_frmAbout1.Open();
 }
 
 }  // namespace ui

@@ -39,14 +39,4 @@ InfoWindow* InfoWindowSlot::window() const {
     return m_window != nullptr && !m_window->isHidden() ? m_window.data() : nullptr;
 }
 
-InfoWindowSlot& frmAbout() {
-    static InfoWindowSlot slot(kFrmAboutDesign);
-    return slot;
-}
-
-InfoWindowSlot& frmAbout1() {
-    static InfoWindowSlot slot(kFrmAbout1Design);
-    return slot;
-}
-
 }  // namespace ui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The two information windows and the program-wide slots that hold them.
+// The two information windows and the slots of the program that hold them.
 #pragma once
 
 #include <QDialog>
@@ -26,6 +26,10 @@ private:
 class InfoWindowSlot {
 public:
     explicit InfoWindowSlot(const WindowDesign& design) : m_design(design) {}
+    // An open window goes with its slot, and so does a closed one Qt has not deleted yet.
+    ~InfoWindowSlot() { delete m_window; }
+    InfoWindowSlot(const InfoWindowSlot&) = delete;
+    InfoWindowSlot& operator=(const InfoWindowSlot&) = delete;
 
     // Shows the window, modeless and without an owner, building it if it is not open; an
     // open one is brought to the front instead.
@@ -38,8 +42,5 @@ private:
     const WindowDesign& m_design;
     QPointer<InfoWindow> m_window;
 };
-
-InfoWindowSlot& frmAbout();
-InfoWindowSlot& frmAbout1();
 
 }  // namespace ui

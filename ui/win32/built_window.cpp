@@ -275,6 +275,23 @@ const BuiltWindow::ControlState* BuiltWindow::Find(HWND handle) const {
     return found == m_controls.end() ? nullptr : &*found;
 }
 
+void BuiltWindow::OnClick(std::string_view button, std::function<void()> handler) {
+    const auto found = std::ranges::find(m_controls, button, &ControlState::name);
+    if (found == m_controls.end() || !found->button) {
+        throw std::out_of_range(std::string(m_design.name) + " has no button " +
+                                std::string(button));
+    }
+    found->clicked = std::move(handler);
+}
+
+void BuiltWindow::Click(const ControlState& button) const {
+    // A handler that closes the window clears the controls, its own binding among them, while
+    // it runs: it runs from a copy.
+    if (const std::function<void()> handler = button.clicked) {
+        handler();
+    }
+}
+
 LRESULT CALLBACK BuiltWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =
@@ -319,19 +336,16 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND: {
             const ControlState* control = Find(reinterpret_cast<HWND>(lParam));
-            if (!m_events.clicked) {
-                break;
-            }
             if (control && control->button && HIWORD(wParam) == BN_CLICKED) {
-                m_events.clicked(control->name);
+                Click(*control);
                 return 0;
             }
             // Enter and Escape, as IsDialogMessage reports them: both press the window's
             // default-and-cancel button, if it has one.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                for (const ButtonDesign& button : m_design.buttons) {
-                    if (button.role == ButtonRole::DefaultAndCancel) {
-                        m_events.clicked(button.name);
+                for (const ControlState& button : m_controls) {
+                    if (button.button && button.button->role == ButtonRole::DefaultAndCancel) {
+                        Click(button);
                         return 0;
                     }
                 }

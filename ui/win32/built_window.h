@@ -20,7 +20,6 @@
 namespace ui::win32 {
 
 struct WindowEvents {
-    std::function<void(std::string_view button)> clicked;  // by the button's design name
     std::function<void()> closed;  // the on-screen window and its controls are gone
 };
 
@@ -41,6 +40,12 @@ public:
     HWND Window() const { return m_window; }
     // A control by its design name; throws std::out_of_range naming it when there is none.
     HWND Control(std::string_view name) const;
+    // Runs handler when the button of that design name is pressed, and, on the window's
+    // default-and-cancel button, on Enter and Escape too. Bound right after the window is
+    // built, so that a name the window does not hold, or a control that is not a button, stops
+    // the building with std::out_of_range naming it instead of leaving a button that does
+    // nothing.
+    void OnClick(std::string_view button, std::function<void()> handler);
     UINT Dpi() const { return m_dpi; }
 
 private:
@@ -57,6 +62,7 @@ private:
         const LineDesign* line = nullptr;
         std::optional<Picture> picture;
         const PictureDesign* pictureDesign = nullptr;
+        std::function<void()> clicked;
     };
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,6 +75,7 @@ private:
     void AddLabel(const LabelDesign& label);
     void LayOut(UINT dpi, std::optional<POINT> windowOrigin);
     const ControlState* Find(HWND handle) const;
+    void Click(const ControlState& button) const;
     void AddLine(const LineDesign& line);
     void DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const;
     COLORREF ColourBeneath(POINT inWindow) const;

@@ -2,6 +2,8 @@
 #include "ui/win32/form1.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "calc/gain.h"
 #include "ui/design/form1_controls.h"
@@ -28,23 +30,14 @@ std::string UserDecimalSeparator() {
 Form1::Form1(InfoWindowSlot& frmAbout, InfoWindowSlot& frmAbout1, std::function<void()> closed)
     : m_frmAbout(frmAbout),
       m_frmAbout1(frmAbout1),
-      m_window(kForm1Design, nullptr,
-               {.clicked = [this](std::string_view button) { Clicked(button); },
-                .closed = std::move(closed)}),
+      m_window(kForm1Design, nullptr, {.closed = std::move(closed)}),
       m_gain(m_window.Control(form1::Text8_0)) {
     std::ranges::transform(
         form1::kGainFields, m_gainFields.begin(),
         [this](const form1::GainField& row) { return m_window.Control(row.field); });
-}
-
-void Form1::Clicked(std::string_view button) {
-    if (button == form1::Command1) {
-        Command1_Click();
-    } else if (button == form1::Command2) {
-        Command2_Click();
-    } else if (button == form1::Command3) {
-        Command3_Click();
-    }
+    m_window.OnClick(form1::Command1, [this] { Command1_Click(); });
+    m_window.OnClick(form1::Command2, [this] { Command2_Click(); });
+    m_window.OnClick(form1::Command3, [this] { Command3_Click(); });
 }
 
 void Form1::Command1_Click() {

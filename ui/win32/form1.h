@@ -6,8 +6,6 @@
 
 #include <array>
 #include <functional>
-#include <string>
-#include <string_view>
 
 #include "ui/design/form1_gain.h"
 #include "ui/win32/built_window.h"
@@ -26,12 +24,11 @@ public:
     void Command3_Click();
 
 private:
-    void Clicked(std::string_view button);
-
     InfoWindowSlot& m_frmAbout;
     InfoWindowSlot& m_frmAbout1;
     BuiltWindow m_window;
-    // Found once: a control missing from the table fails here, not at the first click.
+    // Found once, as the buttons are bound: a control missing from the table fails here, not
+    // at the first click.
     std::array<HWND, form1::kGainFields.size()> m_gainFields{};  // in the calculation's order
     HWND m_gain;
 };

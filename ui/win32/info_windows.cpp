@@ -13,16 +13,10 @@ void InfoWindowSlot::Open() {
         m_window->Raise();
         return;
     }
-    WindowEvents events{
-        .clicked =
-            [this](std::string_view button) {
-                if (button == info_window::cmdOK) {
-                    cmdOK_Click();
-                }
-            },
-        .closed = m_closed,
-    };
-    m_window = std::make_unique<BuiltWindow>(m_design, m_owner, std::move(events));
+    auto window =
+        std::make_unique<BuiltWindow>(m_design, m_owner, WindowEvents{.closed = m_closed});
+    window->OnClick(info_window::cmdOK, [this] { cmdOK_Click(); });
+    m_window = std::move(window);
     m_window->Show();
 }
 

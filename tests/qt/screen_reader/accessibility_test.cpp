@@ -17,6 +17,7 @@
 #include "ui/qt/application_setup.h"
 #include "ui/qt/build_window.h"
 #include "ui/qt/form1.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -189,8 +190,8 @@ private slots:
     // focus stays on the button. Orca speaking it is orca_test's part.
     void calculationIsAnnounced() {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));  // "53,1"
-        ui::Form1 form1;
-        form1.show();
+        ui::Program program;
+        ui::Form1& form1 = program.form1();
         QVERIFY(QTest::qWaitForWindowActive(&form1));
         auto* command1 = test::Find<QPushButton>(&form1, ui::form1::Command1);
         command1->setFocus();
