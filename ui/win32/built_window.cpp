@@ -14,7 +14,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VeltranaWindow";
 constexpr int kFirstControlId = 1000;
-constexpr WPARAM kFieldCharacters = 32767;
 
 int Pixels(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), 1440);
