@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
                   ui::web::WindowStyle(ui::kFrmAboutDesign, WindowKind::Dialog) +
                   ui::web::WindowStyle(ui::kFrmAbout1Design, WindowKind::Dialog));
         // In a function of its own: strict, and none of its names in the loader's scope.
-        Write(argv[3], "(() => {\n" + ControlNames() + FieldLimit() + Read(source / "page.js") + "})();\n");
+        Write(argv[3],
+              "(() => {\n" + ControlNames() + FieldLimit() + Read(source / "page.js") + "})();\n");
 
         // The name under an installed icon: the title without its padding.
         std::string manifest = Read(source / "manifest.webmanifest.in");
