@@ -8,9 +8,9 @@
 #include "calc/gain.h"
 
 // The seven field texts in the order calc::GainTexts holds them, and the browser's decimal
-// separator, all on the module's heap: a field's text can outgrow its stack. Returns the text for
-// the result field, valid until the next call, or null when the calculation fails and the field
-// must keep its text.
+// separator, all on the module's heap (the page's script puts them there: its stack is no place
+// for texts of a length the page does not choose). Returns the text for the result field, valid
+// until the next call, or null when the calculation fails and the field must keep its text.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* CalculateGain(const char* F, const char* C2,
                                                           const char* C5, const char* C7,
                                                           const char* R5, const char* R6,

@@ -23,8 +23,8 @@ function Control(windowElement, name) {
 const gainInputs = kGainFields.map((name) => Control(form1, name));
 const result = Control(form1, kForm1.Text8_0);
 
-// The texts go to the module through its heap: its stack holds 64 KiB, which a field's 32,767
-// characters outgrow (and did, as a trap on every press from then on).
+// The texts go to the module through its heap. On its stack (5 MiB) a text of millions of
+// characters trapped, and the stack pointer the trap left behind failed every later press.
 function Calculation(module) {
     return (texts, separator) => {
         const owned = [];
