@@ -186,6 +186,95 @@ class EnglishPage(PageTest):
                          " Gain for Veltrana     by_Varel_minto    v.2.0")
 
 
+# Makes the first calculation module trap in every function once window.breakCalculation is
+# set, as a module whose memory something has corrupted would; the modules made after it work.
+BREAKABLE_CALCULATION = """
+window.breakCalculation = false;
+window.calculationModules = 0;
+const Breakable = (made) => {
+  if (++window.calculationModules > 1) return made;
+  const exports = {};
+  for (const [name, value] of Object.entries(made.instance.exports)) {
+    exports[name] = typeof value !== "function" ? value : (...args) => {
+      if (window.breakCalculation) throw new WebAssembly.RuntimeError("memory access out of bounds");
+      return value(...args);
+    };
+  }
+  return {module: made.module, instance: {exports}};
+};
+for (const name of ["instantiate", "instantiateStreaming"]) {
+  const original = WebAssembly[name];
+  WebAssembly[name] = (...args) => original(...args).then(Breakable);
+}
+"""
+
+
+class HostileInput(PageTest):
+    """Whatever reaches the fields, or goes wrong in the calculation, one press fails and the
+    next one works."""
+
+    language = "ru"
+    HUGE = 20_000_000
+
+    def restore_defaults(self):
+        self.js("for (const f of document.querySelectorAll('#Form1 input')) f.value = f.defaultValue")
+
+    def test_a_paste_is_cut_to_what_a_field_holds(self):
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": self.site.url.rstrip("/"),
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.press("Command2")
+        # One character too many first: a field that takes millions would take the browser
+        # minutes to lay them out before the test could say so.
+        for length in (32768, self.HUGE):
+            self.driver.execute_async_script(
+                "navigator.clipboard.writeText('7'.repeat(arguments[0])).then(arguments[1])",
+                length)
+            for window, name in (("Form1", "Text10(2)"), ("frmAbout", "Text1")):
+                field = self.control(name, window)
+                field.send_keys(Keys.CONTROL, "a")
+                field.send_keys(Keys.CONTROL, "v")
+                self.assertEqual(field.get_property("value"), "7" * 32767,
+                                 f"{length} characters pasted into {window} {name}")
+
+    def test_a_text_longer_than_a_field_fails_and_the_next_press_works(self):
+        # One more than a field takes, in blanks, and each would read as its reference value:
+        # only the length fails it. The frequency also gets millions of digits (blanks would
+        # take the browser minutes to lay out).
+        rows = [("Text10(2)", self.HUGE, "7")] + [(name, 32768, " ") for name in INPUTS]
+        for name, length, fill in rows:
+            with self.subTest(field=name, length=length):
+                self.js("const f = arguments[0]; f.value = f.value.padStart(arguments[1], "
+                        "arguments[2])", self.control(name), length, fill)
+                beeps = self.js("return window.beeps")
+                self.assertEqual(self.calculate(), "unchanged")
+                self.assertEqual(self.js("return window.beeps"), beeps + 1, "no beep")
+                self.restore_defaults()
+                self.assertEqual(self.calculate(), "53,1")
+
+    def test_every_field_full_to_its_limit_is_calculated(self):
+        # Blanks are ignored: the reference values among blanks are still the reference values.
+        for name in INPUTS:
+            self.js("const f = arguments[0]; f.value = f.value.padStart(arguments[1], ' ')",
+                    self.control(name), 32767)
+        self.assertEqual(self.calculate(), "53,1")
+
+    def test_a_trap_in_the_calculation_fails_and_the_next_press_works(self):
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": BREAKABLE_CALCULATION})
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument",
+                        script)
+        self.setUp()
+        self.assertEqual(self.calculate(), "53,1")
+        self.js("window.breakCalculation = true")
+        beeps = self.js("return window.beeps")
+        self.assertEqual(self.calculate(), "unchanged")
+        self.assertEqual(self.js("return window.beeps"), beeps + 1, "no beep")
+        for _ in range(2):
+            self.assertEqual(self.calculate(), "53,1")
+        self.assertEqual(self.js("return window.calculationModules"), 2)
+
+
 class Keyboard(PageTest):
 
     def tab(self, shift=False):

@@ -14,6 +14,10 @@ namespace ui {
 // high-DPI scaling takes it from there, so the windows keep their physical size on any screen.
 inline constexpr int kTwipsPerPixel = 15;
 
+// The most a text field takes, in UTF-16 units: the Windows edit control's and Qt's line edit's
+// limit, kept on every platform so that a text that works on one works on all.
+inline constexpr int kFieldCharacters = 32767;
+
 struct TwipsPoint {
     int x;
     int y;

@@ -83,6 +83,7 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
     QWidget* field = nullptr;
     if (design.lines == FieldLines::Single) {
         auto* line = Place<QLineEdit>(window, design.name, design.geometry, design.font);
+        line->setMaxLength(kFieldCharacters);
         line->setText(Text(design.text));
         line->setCursorPosition(0);
         field = line;

@@ -8,9 +8,11 @@
 
 #include "calc/gain.h"
 
-// `texts` points to the field texts, one for each of the calculation's inputs, in its order;
-// `separator` is the browser's decimal separator. Returns the text for the result field, valid
-// until the next call, or null when the calculation fails and the field must keep its text.
+// `texts` points to the field texts, one for each of the calculation's inputs, in its order, and
+// `separator` is the browser's decimal separator, all on the module's heap (the page's script
+// puts them there: its stack is no place for texts of a length the page does not choose).
+// Returns the text for the result field, valid until the next call, or null when the
+// calculation fails and the field must keep its text.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* CalculateGain(const char* const* texts,
                                                           const char* separator) {
     static std::string shown;

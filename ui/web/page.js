@@ -2,8 +2,8 @@
 // The handlers of the three windows, and what a desktop's window manager would do for them:
 // the tab cycle, placing, dragging and closing the information windows, scaling to the screen.
 // write_page puts kForm1, kGainFields, kInfoWindow and kWindows, the names of the controls and
-// windows from the design tables, before this script, and the build puts the calculation's
-// loader (createCalc) before both.
+// windows from the design tables, and kFieldCharacters before this script, and the build puts
+// the calculation's loader (createCalc) before both.
 "use strict";
 
 const screenArea = document.getElementById("screen");
@@ -23,28 +23,39 @@ function Control(windowElement, name) {
 const gainInputs = kGainFields.map((name) => Control(form1, name));
 const result = Control(form1, kForm1.Text8_0);
 
-// The calculation, started at once so that it is ready by the first press.
-const calculation = createCalc().then((module) => {
-    const calculateGain = module.cwrap("CalculateGain", "number", ["number", "string"]);
-    // The texts go in as an array of C strings on the module's heap, one for each field.
+// The texts go to the module through its heap, as an array of C strings, one for each field.
+// On its stack (5 MiB) a text of millions of characters trapped, and the stack pointer the trap
+// left behind failed every later press.
+function Calculation(module) {
     return (texts, separator) => {
-        const pointers = texts.map((text) => {
+        const owned = [];
+        const Heap = (size) => {
+            const at = module._malloc(size);
+            if (at === 0) {
+                throw new RangeError("the calculation's heap is full");
+            }
+            owned.push(at);
+            return at;
+        };
+        const HeapText = (text) => {
             const size = module.lengthBytesUTF8(text) + 1;
-            const pointer = module._malloc(size);
-            module.stringToUTF8(text, pointer, size);
-            return pointer;
-        });
-        const array = module._malloc(4 * pointers.length);
+            const at = Heap(size);
+            module.stringToUTF8(text, at, size);
+            return at;
+        };
         try {
-            pointers.forEach((pointer, i) => module.setValue(array + 4 * i, pointer, "i32"));
-            const shown = calculateGain(array, separator);
+            const array = Heap(4 * texts.length);
+            texts.forEach((text, i) => module.setValue(array + 4 * i, HeapText(text), "i32"));
+            const shown = module._CalculateGain(array, HeapText(separator));
             return shown === 0 ? null : module.UTF8ToString(shown);
         } finally {
-            module._free(array);
-            pointers.forEach((pointer) => module._free(pointer));
+            owned.forEach((at) => module._free(at));
         }
     };
-});
+}
+
+// Started at once so that it is ready by the first press; started again after a failure.
+let calculation = createCalc().then(Calculation);
 
 // The browser's languages decide the separator, as the desktop's regional settings do there.
 function DecimalSeparator() {
@@ -75,8 +86,19 @@ function Announce(text) {
 }
 
 async function Command1_Click() {
-    const calculate = await calculation;
-    const shown = calculate(gainInputs.map((field) => field.value), DecimalSeparator());
+    const texts = gainInputs.map((field) => field.value);
+    let shown = null;
+    // A text no field takes can only have been put there by a script, an extension or autofill:
+    // it fails as any unreadable text does.
+    if (texts.every((text) => text.length <= kFieldCharacters)) {
+        try {
+            shown = (await calculation)(texts, DecimalSeparator());
+        } catch {
+            // A trap may leave the module's memory in any state, and a module that failed to
+            // load stays failed: the next press gets a new one.
+            calculation = createCalc().then(Calculation);
+        }
+    }
     if (shown === null) {
         Beep();
         return;

@@ -69,8 +69,11 @@ std::string Focusable(std::string_view name, int tabIndex) {
 }
 
 std::string Markup(const FieldDesign& field) {
+    // Without a limit a paste of millions of characters is taken whole, as no desktop field
+    // takes it, and every press then carries it into the calculation.
     const std::string common = Focusable(field.name, field.tabIndex) +
                                Attribute("aria-label", field.spokenName) +
+                               Attribute("maxlength", std::to_string(kFieldCharacters)) +
                                " spellcheck=\"false\" autocomplete=\"off\"";
     if (field.lines == FieldLines::Multi) {
         return fmt::format("<textarea class=\"field\"{}>{}</textarea>\n", common,

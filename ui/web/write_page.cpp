@@ -105,6 +105,13 @@ std::string GainFieldsJson() {
     return json + "}";
 }
 
+// The page's fields take what the desktop's do; a text set by a script is not held to it.
+std::string FieldLimit() {
+    return "// The most a field takes, in UTF-16 units as a string's length counts them.\n"
+           "const kFieldCharacters = " +
+           std::to_string(ui::kFieldCharacters) + ";\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,7 +141,8 @@ int main(int argc, char** argv) {
                   ui::web::WindowStyle(ui::kFrmAboutDesign, WindowKind::Dialog) +
                   ui::web::WindowStyle(ui::kFrmAbout1Design, WindowKind::Dialog));
         // In a function of its own: strict, and none of its names in the loader's scope.
-        Write(argv[3], "(() => {\n" + ControlNames() + Read(source / "page.js") + "})();\n");
+        Write(argv[3],
+              "(() => {\n" + ControlNames() + FieldLimit() + Read(source / "page.js") + "})();\n");
 
         // The name under an installed icon: the title without its padding.
         std::string manifest = Read(source / "manifest.webmanifest.in");

@@ -16,7 +16,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VeltranaWindow";
 constexpr int kFirstControlId = 1000;
-constexpr WPARAM kFieldCharacters = 32767;
 
 int Pixels(int twips, UINT dpi) {
     return ui::Pixels(twips, static_cast<int>(dpi));
