@@ -226,6 +226,24 @@ class Session:
             raise Failure("Orca did not speak %s (/%s/); it said: %r"
                           % (what, pattern, self.spoken()[since:]))
 
+    def wait_for_description(self, since, name, description, what, timeout=15):
+        """Waits until Orca has spoken, after `since`, an object's description, or has judged it
+        too like the object's name to speak: Orca 48 leaves such a description out and logs
+        the likeness it measured, Orca 43 speaks every description."""
+        judged = re.compile(r"Similarity between '%s', '%s': ([\d.]+) \(threshold: ([\d.]+)\)"
+                            % (re.escape(name), re.escape(description)))
+
+        def probe():
+            if any(description in utterance for utterance in self.spoken()[since:]):
+                return True
+            likeness = judged.search(self.orca_log())
+            return likeness and float(likeness[1]) >= float(likeness[2])
+        try:
+            wait_until(what, probe, timeout)
+        except Failure:
+            raise Failure("Orca neither spoke %s (%r) nor judged it too like the name %r; it "
+                          "said: %r" % (what, description, name, self.spoken()[since:]))
+
     # -- the keyboard ----------------------------------------------------------------------------
 
     def keys(self, *names):
@@ -253,9 +271,13 @@ def run(main):
     require("dbus-run-session", "unshare")
     if os.environ.get("VELTRANA_PRIVATE_BUS") != "1":
         os.environ["VELTRANA_PRIVATE_BUS"] = "1"
-        argv = ["unshare", "--map-current-user", "--pid", "--fork", "--kill-child",
-                "--mount-proc", "--net", "--", "dbus-run-session", "--",
-                sys.executable] + sys.argv
+        # Root may make the namespaces as it is; anyone else makes them in a user namespace,
+        # which root could not from inside a chroot. There the root is no mount point whose
+        # propagation could change: only the fresh /proc's is made private.
+        user = [] if os.getuid() == 0 else ["--map-current-user"]
+        argv = ["unshare"] + user + [
+            "--propagation", "unchanged", "--pid", "--fork", "--kill-child", "--mount-proc",
+            "--net", "--", "dbus-run-session", "--", sys.executable] + sys.argv
         os.execvp(argv[0], argv)
     try:
         main()
