@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 // What the user sees: each window drawn offscreen and compared, pixel by pixel, with the
-// picture of it kept in tests/qt/references/. Everything that would make the drawing drift
-// from one machine to another is pinned here, not on the machine: the fonts fontconfig may
-// offer and how it renders them, the widget style, the screen's scale and resolution.
+// picture of it kept in tests/qt/references/qtX.Y/ for the Qt version it runs with. Everything
+// that would make the drawing drift from one machine to another is pinned here, not on the
+// machine: the fonts fontconfig may offer and how it renders them, the widget style, the
+// screen's scale and resolution.
 //
 // usage: window_pictures_test SCALE [Qt Test options]   (SCALE is 1 or 2)
 // With VELTRANA_UPDATE_REFERENCES=1 it writes the references instead of comparing
 // (tests/qt/update-references does that for both scales).
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QtTest>
 #include <cstdio>
@@ -30,6 +32,15 @@ constexpr int kTolerance = 8;
 bool Differs(QRgb a, QRgb b) {
     return qAbs(qRed(a) - qRed(b)) > kTolerance || qAbs(qGreen(a) - qGreen(b)) > kTolerance ||
            qAbs(qBlue(a) - qBlue(b)) > kTolerance;
+}
+
+// Each Qt version keeps its own pictures: a newer one spaces the lines of a multi-line text
+// differently and rasterises some glyphs otherwise, which no tolerance could absorb without
+// also passing a control moved by a pixel.
+QDir ReferencesDir() {
+    const QVersionNumber qt = QLibraryInfo::version();
+    return QDir(
+        QStringLiteral(REFERENCES_DIR "/qt%1.%2").arg(qt.majorVersion()).arg(qt.minorVersion()));
 }
 
 // The changed pixels in red over a dimmed copy of the reference, and how many there are.
@@ -66,14 +77,17 @@ private:
     void compareWithReference(QWidget& window) {
         const QImage actual = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QString name = pictureName(window.objectName());
-        const QString reference = QStringLiteral(REFERENCES_DIR "/%1.png").arg(name);
+        const QString reference = ReferencesDir().filePath(name + ".png");
         if (qEnvironmentVariableIntValue("VELTRANA_UPDATE_REFERENCES") == 1) {
-            QVERIFY2(actual.save(reference), qPrintable(reference));
+            QVERIFY2(QDir().mkpath(ReferencesDir().path()) && actual.save(reference),
+                     qPrintable(reference));
             qInfo("wrote %s", qPrintable(reference));
             return;
         }
         const QImage expected(reference);
-        QVERIFY2(!expected.isNull(), qPrintable("no reference picture " + reference));
+        QVERIFY2(!expected.isNull(),
+                 qPrintable("no reference picture " + reference +
+                            " for this Qt version (tests/qt/update-references draws it)"));
         const auto [map, changed] =
             Difference(actual, expected.convertToFormat(QImage::Format_RGB32));
         if (changed == 0 && actual.size() == expected.size()) {

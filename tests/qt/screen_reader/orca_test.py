@@ -107,8 +107,10 @@ def main():
         # "Автор": the button, the portrait, the text, and back.
         scenario.tab_to("Автор")
         scenario.step("Автор", ["space"], r"^Знаю такого\)")
-        scenario.step("Tab to the portrait", ["Tab"], r"Портрет автора",
-                      r"Рисованный портрет автора")
+        since = desktop.mark()
+        scenario.step("Tab to the portrait", ["Tab"], r"Портрет автора")
+        desktop.wait_for_description(since, "Портрет автора", "Рисованный портрет автора",
+                                     "the portrait's description")
         scenario.tab_to("Место учёбы автора")
         scenario.words("the text of Автор программы")
         scenario.step("Escape in Автор программы", ["Escape"], r"^Автор\b")

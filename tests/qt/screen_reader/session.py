@@ -129,15 +129,16 @@ class Session:
         master, slave = os.openpty()
         self._log_terminal = slave
         threading.Thread(target=self._copy_log, args=(master,), daemon=True).start()
-        # No --replace: it would kill every Orca of this user, not just one of ours.
         orca = self._spawn(["orca", "--user-prefs", prefs, "--debug-file", os.ttyname(slave)],
                            "orca")
 
+        # The last line Orca writes before it waits for events, as Orca 43 (Debian 12) and
+        # Orca 48 (Debian 13) word it.
         def started():
             if orca.poll() is not None:
-                raise Failure("Orca exited at start with status %d (Orca refuses to start "
-                              "while another Orca of the same user runs)" % orca.returncode)
-            return "Startup complete" in self.orca_log()
+                raise Failure("Orca exited at start with status %d" % orca.returncode)
+            return re.search(r"ORCA: (Startup complete|Starting Atspi main event loop)",
+                             self.orca_log())
         wait_until("Orca to start", started, 60)
 
     def _copy_log(self, terminal):
@@ -225,6 +226,24 @@ class Session:
             raise Failure("Orca did not speak %s (/%s/); it said: %r"
                           % (what, pattern, self.spoken()[since:]))
 
+    def wait_for_description(self, since, name, description, what, timeout=15):
+        """Waits until Orca has spoken, after `since`, an object's description, or has judged it
+        too like the object's name to speak: Orca 48 leaves such a description out and logs
+        the likeness it measured, Orca 43 speaks every description."""
+        judged = re.compile(r"Similarity between '%s', '%s': ([\d.]+) \(threshold: ([\d.]+)\)"
+                            % (re.escape(name), re.escape(description)))
+
+        def probe():
+            if any(description in utterance for utterance in self.spoken()[since:]):
+                return True
+            likeness = judged.search(self.orca_log())
+            return likeness and float(likeness[1]) >= float(likeness[2])
+        try:
+            wait_until(what, probe, timeout)
+        except Failure:
+            raise Failure("Orca neither spoke %s (%r) nor judged it too like the name %r; it "
+                          "said: %r" % (what, description, name, self.spoken()[since:]))
+
     # -- the keyboard ----------------------------------------------------------------------------
 
     def keys(self, *names):
@@ -244,11 +263,21 @@ class Session:
 
 def run(main):
     """Runs main() on a private session bus of its own, so that the AT-SPI bus, Orca and
-    speech-dispatcher it starts are nobody else's; a Failure ends it with status 1."""
-    require("dbus-run-session")
+    speech-dispatcher it starts are nobody else's, and in process and network namespaces of
+    its own: Orca refuses to start beside any other Orca of the same user it can see, and the
+    X server's abstract socket is shared by every system on the machine, a chroot's included,
+    while its lock files are not. A Failure ends it with status 1; every process it started
+    ends with it."""
+    require("dbus-run-session", "unshare")
     if os.environ.get("VELTRANA_PRIVATE_BUS") != "1":
         os.environ["VELTRANA_PRIVATE_BUS"] = "1"
-        argv = ["dbus-run-session", "--", sys.executable] + sys.argv
+        # Root may make the namespaces as it is; anyone else makes them in a user namespace,
+        # which root could not from inside a chroot. There the root is no mount point whose
+        # propagation could change: only the fresh /proc's is made private.
+        user = [] if os.getuid() == 0 else ["--map-current-user"]
+        argv = ["unshare"] + user + [
+            "--propagation", "unchanged", "--pid", "--fork", "--kill-child", "--mount-proc",
+            "--net", "--", "dbus-run-session", "--", sys.executable] + sys.argv
         os.execvp(argv[0], argv)
     try:
         main()
