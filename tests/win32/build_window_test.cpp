@@ -4,6 +4,7 @@
 // fonts, and the dotted lines. The expected values are written out here, not read from the
 // tables, so that a changed row fails.
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <cmath>
@@ -268,6 +269,19 @@ protected:
         EXPECT_EQ(made.lfHeight, -std::lround(font.points * m_dpi / 72.0)) << name;
         EXPECT_EQ(made.lfWeight, font.bold ? FW_BOLD : FW_NORMAL) << name;
         EXPECT_EQ(made.lfCharSet, RUSSIAN_CHARSET) << name;
+        // One font for each distinct face, size and weight, shared by the controls that use it.
+        const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        const auto same = [&font](const auto& seen) {
+            return seen.first.face == std::wstring_view(font.face) &&
+                   seen.first.points == font.points && seen.first.bold == font.bold;
+        };
+        if (const auto seen = std::ranges::find_if(m_fonts, same); seen != m_fonts.end()) {
+            EXPECT_EQ(handle, seen->second) << name << " has a font of its own";
+        } else {
+            EXPECT_EQ(std::ranges::count(m_fonts, handle, &std::pair<Font, HFONT>::second), 0)
+                << name << " shares the font of another face or size";
+            m_fonts.emplace_back(font, handle);
+        }
     }
     // The text and background colours the window hands the control to paint with.
     std::pair<COLORREF, COLORREF> PaintColours(HWND control, UINT message) const {
@@ -442,14 +456,14 @@ protected:
         const LONG style = GetWindowLongW(window, GWL_STYLE);
         EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0) << row.design->name;
         EXPECT_NE(style & WS_SYSMENU, 0) << row.design->name;
-        for (const auto& [kind, metric] :
-             {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        // Windows' icon sides at 96 dpi, scaled with the window's DPI on every version.
+        for (const auto& [kind, sideAt96] : {std::pair{ICON_BIG, 32}, {ICON_SMALL, 16}}) {
             const auto shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0));
             if (row.icon.empty()) {
                 EXPECT_EQ(shown, nullptr) << row.design->name;
                 continue;
             }
-            const int side = GetSystemMetricsForDpi(metric, m_dpi);
+            const int side = MulDiv(sideAt96, static_cast<int>(m_dpi), 96);
             const ui::win32::UniqueIcon expected = ui::win32::LoadIconResource(row.icon, side);
             EXPECT_TRUE(IconPixels(shown, side) == IconPixels(expected.get(), side))
                 << row.design->name << " does not show " << row.icon << " at " << side << " px";
@@ -464,6 +478,7 @@ protected:
 
     std::optional<BuiltWindow> m_window;
     std::optional<Capture> m_capture;
+    mutable std::vector<std::pair<Font, HFONT>> m_fonts;  // those ExpectFont has seen
     UINT m_dpi = 96;
 };
 
@@ -501,6 +516,55 @@ TEST_F(BuiltWindowTest, MissingControlIsNamed) {
     } catch (const std::out_of_range& error) {
         EXPECT_NE(std::string(error.what()).find("Text9"), std::string::npos) << error.what();
     }
+}
+
+// Where a run says which Windows version the system should report (EXPECTED_WINDOWS=6.1), it is
+// the one the program sees: the manifest names that version as supported.
+TEST(WindowsVersionTest, IsTheOneTheRunStandsFor) {
+    const char* expected = std::getenv("EXPECTED_WINDOWS");
+    if (!expected) {
+        GTEST_SKIP() << "this run stands for no particular version";
+    }
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    ASSERT_TRUE(GetVersionExW(&version));
+    EXPECT_EQ(std::to_string(version.dwMajorVersion) + '.' + std::to_string(version.dwMinorVersion),
+              expected);
+}
+
+// Windows 7 without its Platform Update has only the first imaging factory. The later one is
+// made absent here: a stand-in for it counts the requests and refuses them, as Windows 7 does.
+class AbsentImagingFactory final : public IClassFactory {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** out) override {
+        ++asked;
+        *out = nullptr;
+        return REGDB_E_CLASSNOTREG;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+    int asked = 0;
+};
+
+TEST(PicturesTest, NeedOnlyTheImagingFactoryOfWindows7) {
+    AbsentImagingFactory absent;
+    DWORD cookie = 0;
+    ASSERT_EQ(CoRegisterClassObject(CLSID_WICImagingFactory2, &absent, CLSCTX_INPROC_SERVER,
+                                    REGCLS_MULTIPLEUSE, &cookie),
+              S_OK);
+    using Pictures = std::span<const PictureRow>;
+    for (const Pictures pictures : {Pictures(kAboutPictures), Pictures(kAbout1Pictures)}) {
+        for (const PictureRow& row : pictures) {
+            EXPECT_NO_THROW(ui::win32::LoadPicture(row.resource)) << row.name;
+        }
+    }
+    CoRevokeClassObject(cookie);
+    EXPECT_EQ(absent.asked, 0) << "the imaging factory of Windows 8 and later was asked for";
 }
 
 // A handler bound to a name the window does not hold, or to a control that is not a button,

@@ -9,6 +9,7 @@
 #include "ui/design/faces.h"
 #include "ui/design/pixels.h"
 #include "ui/design/rows.h"
+#include "ui/win32/newer_windows.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -134,9 +135,9 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     }
 
     if (!design.icon.empty()) {
-        const UINT dpi = GetDpiForWindow(m_window);
-        m_bigIcon = LoadIconResource(design.icon, GetSystemMetricsForDpi(SM_CXICON, dpi));
-        m_smallIcon = LoadIconResource(design.icon, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+        const UINT dpi = DpiOf(m_window);
+        m_bigIcon = LoadIconResource(design.icon, SystemMetric(SM_CXICON, dpi));
+        m_smallIcon = LoadIconResource(design.icon, SystemMetric(SM_CXSMICON, dpi));
         SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.get()));
         SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
     }
@@ -145,7 +146,7 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
         GetWindowRect(m_window, &rect);
         return rect;
     }();
-    LayOut(GetDpiForWindow(m_window),
+    LayOut(DpiOf(m_window),
            design.clientPosition ? std::nullopt : std::optional(POINT{placed.left, placed.top}));
 }
 
@@ -248,12 +249,25 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
     m_dpi = dpi;
     RECT frame{0, 0, Pixels(m_design.clientSize.width, dpi),
                Pixels(m_design.clientSize.height, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle(), FALSE, WindowExStyle(m_design), dpi);
+    AdjustFrame(frame, WindowStyle(), WindowExStyle(m_design), dpi);
     const POINT origin = windowOrigin ? *windowOrigin
                                       : POINT{Pixels(m_design.clientPosition->x, dpi) + frame.left,
                                               Pixels(m_design.clientPosition->y, dpi) + frame.top};
     SetWindowPos(m_window, nullptr, origin.x, origin.y, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The fonts of the last DPI go only once no control is left holding them.
+    std::vector<MadeFont> fonts;
+    const auto fontFor = [&fonts, dpi](const FontDesign& design) {
+        auto same = std::ranges::find_if(fonts, [&design](const MadeFont& made) {
+            return made.design->face == design.face && made.design->points == design.points &&
+                   made.design->bold == design.bold;
+        });
+        if (same == fonts.end()) {
+            fonts.push_back({&design, MakeFont(design, dpi)});
+            same = std::prev(fonts.end());
+        }
+        return same->font.get();
+    };
     for (ControlState& control : m_controls) {
         const int scale = static_cast<int>(dpi);
         const PixelRect place =
@@ -261,11 +275,12 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
         SetWindowPos(control.handle, nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.font) {
-            control.madeFont = MakeFont(*control.font, dpi);
-            SendMessageW(control.handle, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(control.madeFont.get()), TRUE);
+            control.madeFont = fontFor(*control.font);
+            SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(control.madeFont),
+                         TRUE);
         }
     }
+    m_fonts = std::move(fonts);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -430,7 +445,7 @@ void BuiltWindow::DrawButton(const DRAWITEMSTRUCT& item, const ControlState& con
     FillRect(dc, &face, control.brush.get());
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const Selected font(dc, control.madeFont.get());
+    const Selected font(dc, control.madeFont);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT text = face;

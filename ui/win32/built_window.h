@@ -57,7 +57,7 @@ private:
         COLORREF text = 0;
         COLORREF background = 0;
         UniqueBrush brush;
-        UniqueFont madeFont;
+        HFONT madeFont = nullptr;  // one of m_fonts
         const ButtonDesign* button = nullptr;
         const LineDesign* line = nullptr;
         std::optional<Picture> picture;
@@ -90,6 +90,12 @@ private:
     ComPtr<IAccPropServices> m_spokenNames;  // asked for once, for every control of the window
     UniqueIcon m_bigIcon;
     UniqueIcon m_smallIcon;
+    struct MadeFont {
+        const FontDesign* design;
+        UniqueFont font;
+    };
+    // One font per distinct face, size and weight, made anew at each DPI.
+    std::vector<MadeFont> m_fonts;
     std::vector<ControlState> m_controls;
     HWND m_lastFocus = nullptr;
 };

@@ -43,8 +43,10 @@ Picture LoadPicture(std::string_view resource) {
     auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(module, found)));
     const DWORD length = SizeofResource(module, found);
 
+    // The first imaging factory, by its own name: the one Windows 7 has without its Platform
+    // Update; the later one is no better at decoding the program's pictures.
     ComPtr<IWICImagingFactory> factory;
-    Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+    Check(CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER,
                            IID_PPV_ARGS(&factory)),
           "the imaging factory", resource);
     ComPtr<IWICStream> stream;
