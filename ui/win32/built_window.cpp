@@ -333,11 +333,15 @@ void BuiltWindow::ClipWhereCovered() const {
     // Z order is tab order for IsDialogMessage, but where a later row of the table overlaps an
     // earlier one, the later one lies above it, as on the other platforms: frmAbout's diagram
     // over the bottom of its text. The control Windows stacks above is cut away there instead.
+    // Lines need no cut: their gaps show what lies beneath them.
     const std::vector<Row> rows = Rows(m_design);
     const auto rank = [&rows](const ControlState& control) {
         return std::ranges::find(rows, control.row) - rows.begin();
     };
     for (auto above = m_controls.begin(); above != m_controls.end(); ++above) {
+        if (above->line) {
+            continue;
+        }
         const RECT own = PlaceInWindow(above->handle, m_window);
         HRGN visible = nullptr;
         for (auto below = std::next(above); below != m_controls.end(); ++below) {
