@@ -14,6 +14,7 @@ namespace win32_test {
 namespace {
 
 std::optional<int> g_quitCode;
+RefusedWindow* g_refused = nullptr;  // a hook procedure has no context of its own
 
 }  // namespace
 
@@ -104,6 +105,40 @@ std::string Hex(COLORREF colour) {
     std::snprintf(text, sizeof text, "(%d,%d,%d)", GetRValue(colour), GetGValue(colour),
                   GetBValue(colour));
     return text;
+}
+
+RefusedWindow::RefusedWindow(std::wstring text)
+    : m_text(std::move(text)),
+      m_hook(SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
+    g_refused = this;
+}
+
+RefusedWindow::~RefusedWindow() {
+    UnhookWindowsHookEx(m_hook);
+    g_refused = nullptr;
+}
+
+LRESULT CALLBACK RefusedWindow::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && g_refused) {
+        const CREATESTRUCTW& made = *reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (!IS_INTRESOURCE(made.lpszName) && g_refused->m_text == made.lpszName) {
+            ++g_refused->m_refusals;
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int ThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM data) -> BOOL {
+            ++*reinterpret_cast<int*>(data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 }  // namespace win32_test

@@ -45,4 +45,26 @@ private:
 
 std::string Hex(COLORREF colour);
 
+// While it lives, Windows refuses to make any window of this thread whose text is `text`, as it
+// refuses when out of resources, so that the program's failure paths run for real.
+class RefusedWindow {
+public:
+    explicit RefusedWindow(std::wstring text);
+    ~RefusedWindow();
+    RefusedWindow(const RefusedWindow&) = delete;
+    RefusedWindow& operator=(const RefusedWindow&) = delete;
+
+    int Refusals() const { return m_refusals; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+
+    std::wstring m_text;
+    int m_refusals = 0;
+    HHOOK m_hook;
+};
+
+// The top-level windows of this thread, shown or hidden.
+int ThreadWindows();
+
 }  // namespace win32_test

@@ -5,11 +5,13 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "ui/design/faces.h"
 #include "ui/design/pixels.h"
 #include "ui/design/rows.h"
 #include "ui/win32/newer_windows.h"
+#include "ui/win32/tell_user.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -18,14 +20,18 @@ namespace {
 constexpr wchar_t kClassName[] = L"VeltranaWindow";
 constexpr int kFirstControlId = 1000;
 
+// One pixel on, two off, from the line's top or left end, as the other platforms dot a line.
+constexpr int kDotEvery = 3;
+
 int Pixels(int twips, UINT dpi) {
     return ui::Pixels(twips, static_cast<int>(dpi));
 }
 
 // Z order is tab order for IsDialogMessage, so the controls that take the focus come first, in
 // tab order, under the lines drawn over everything. Where they overlap, an earlier one lies
-// above a later one: frmAbout's text and button lie over its picture's blank parts. Labels
-// never take the focus and lie below; a later row of the table lies above an earlier one.
+// above a later one: frmAbout's button over its picture's blank corner (ClipWhereCovered mends
+// the overlaps the table stacks the other way). Labels never take the focus and lie below; a
+// later row of the table lies above an earlier one.
 std::vector<Row> StackingOrder(const WindowDesign& design) {
     std::vector<Row> rows = Rows(design);
     const auto layer = [](const Row& row) {
@@ -106,6 +112,21 @@ LRESULT CALLBACK FocusFollowing(HWND control, UINT message, WPARAM wParam, LPARA
     return CallWindowProcW(g_staticProcedure, control, message, wParam, lParam);
 }
 
+RECT PlaceInWindow(HWND control, HWND window) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// A failure that comes back on every paint or every open would bury the user in boxes: each
+// kind is told once a run.
+void TellOnce(HWND owner, bool& told, std::wstring_view sentence) {
+    if (!std::exchange(told, true)) {
+        TellUser(owner, sentence);
+    }
+}
+
 }  // namespace
 
 BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents events)
@@ -121,9 +142,20 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
     if (!m_window) {
         throw std::runtime_error("cannot create the window " + std::string(design.name));
     }
+    try {
+        AddControls();
+    } catch (...) {
+        // Nothing half-made stays on screen, nor a window whose procedure would reach this
+        // object once it is freed.
+        m_events = {};
+        DestroyWindow(m_window);
+        throw;
+    }
+}
 
+void BuiltWindow::AddControls() {
     m_spokenNames = OpenSpokenNames();
-    const std::vector<Row> rows = StackingOrder(design);
+    const std::vector<Row> rows = StackingOrder(m_design);
     m_controls.reserve(rows.size());
     for (const Row& row : rows) {
         Visit(
@@ -134,10 +166,10 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
             [this](const LineDesign& line) { AddLine(line); });
     }
 
-    if (!design.icon.empty()) {
+    if (!m_design.icon.empty()) {
         const UINT dpi = DpiOf(m_window);
-        m_bigIcon = LoadIconResource(design.icon, SystemMetric(SM_CXICON, dpi));
-        m_smallIcon = LoadIconResource(design.icon, SystemMetric(SM_CXSMICON, dpi));
+        m_bigIcon = LoadIconResource(m_design.icon, SystemMetric(SM_CXICON, dpi));
+        m_smallIcon = LoadIconResource(m_design.icon, SystemMetric(SM_CXSMICON, dpi));
         SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.get()));
         SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
     }
@@ -147,7 +179,7 @@ BuiltWindow::BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents ev
         return rect;
     }();
     LayOut(DpiOf(m_window),
-           design.clientPosition ? std::nullopt : std::optional(POINT{placed.left, placed.top}));
+           m_design.clientPosition ? std::nullopt : std::optional(POINT{placed.left, placed.top}));
 }
 
 BuiltWindow::~BuiltWindow() {
@@ -160,6 +192,15 @@ BuiltWindow::~BuiltWindow() {
 void BuiltWindow::Show() {
     Raise();
     SetFocus(m_window);  // passed on to the first control in tab order (WM_SETFOCUS)
+    const auto missing = std::ranges::find_if(m_controls, [](const ControlState& control) {
+        return control.pictureDesign && !control.picture;
+    });
+    if (missing != m_controls.end()) {
+        static bool told = false;
+        TellOnce(m_window, told,
+                 L"Картинку «" + Widen(missing->pictureDesign->spokenName) +
+                     L"» не удалось прочитать, и её место в окне осталось пустым.");
+    }
 }
 
 void BuiltWindow::Raise() {
@@ -224,8 +265,12 @@ void BuiltWindow::AddButton(const ButtonDesign& button) {
 void BuiltWindow::AddPicture(const PictureDesign& picture) {
     ControlState& control = Add(&picture, L"STATIC", WS_TABSTOP | SS_OWNERDRAW, 0, {});
     FollowFocus(control.handle);
-    control.picture = LoadPicture(picture.resource);
     control.pictureDesign = &picture;
+    try {
+        control.picture = LoadPicture(picture.resource);
+    } catch (const std::runtime_error&) {
+        // The window is worth opening without its picture; Show tells the user what is missing.
+    }
     SetSpokenName(m_spokenNames.Get(), control.handle, picture.spokenName,
                   picture.spokenDescription);
 }
@@ -281,6 +326,7 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
         }
     }
     m_fonts = std::move(fonts);
+    ClipWhereCovered();
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -298,11 +344,51 @@ void BuiltWindow::OnClick(std::string_view button, std::function<void()> handler
     found->clicked = std::move(handler);
 }
 
+void BuiltWindow::ClipWhereCovered() const {
+    // Z order is tab order for IsDialogMessage, but where a later row of the table overlaps an
+    // earlier one, the later one lies above it, as on the other platforms: frmAbout's diagram
+    // over the bottom of its text. The control Windows stacks above is cut away there instead.
+    // Lines need no cut: their gaps show what lies beneath them.
+    const std::vector<Row> rows = Rows(m_design);
+    const auto rank = [&rows](const ControlState& control) {
+        return std::ranges::find(rows, control.row) - rows.begin();
+    };
+    for (auto above = m_controls.begin(); above != m_controls.end(); ++above) {
+        if (above->line) {
+            continue;
+        }
+        const RECT own = PlaceInWindow(above->handle, m_window);
+        HRGN visible = nullptr;
+        for (auto below = std::next(above); below != m_controls.end(); ++below) {
+            RECT covered{};
+            const RECT place = PlaceInWindow(below->handle, m_window);
+            if (rank(*below) < rank(*above) || !IntersectRect(&covered, &own, &place)) {
+                continue;
+            }
+            if (!visible) {
+                visible = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+            }
+            OffsetRect(&covered, -own.left, -own.top);
+            HRGN cut = CreateRectRgnIndirect(&covered);
+            CombineRgn(visible, visible, cut, RGN_DIFF);
+            DeleteObject(cut);
+        }
+        SetWindowRgn(above->handle, visible, TRUE);  // the window owns the region from here on
+    }
+}
+
 void BuiltWindow::Click(const ControlState& button) const {
     // A handler that closes the window clears the controls, its own binding among them, while
     // it runs: it runs from a copy.
-    if (const std::function<void()> handler = button.clicked) {
+    const std::function<void()> handler = button.clicked;
+    if (!handler) {
+        return;
+    }
+    const std::wstring caption = Widen(button.button->caption);
+    try {
         handler();
+    } catch (const std::exception&) {
+        TellUser(m_window, L"Не удалось выполнить команду «" + caption + L"».");
     }
 }
 
@@ -314,8 +400,21 @@ LRESULT CALLBACK BuiltWindow::Procedure(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<BuiltWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // Nothing thrown may cross into Windows, which called us: what a handler did not catch
+    // ends here, and the user hears of it.
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (...) {
+        static bool told = false;
+        TellOnce(window, told, L"Произошла ошибка, и последнее действие программы не выполнено.");
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -341,7 +440,7 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     DrawButton(item, *control);
                 } else if (control->line) {
                     DrawLine(item, *control);
-                } else if (control->picture) {
+                } else if (control->pictureDesign) {
                     DrawPicture(item, *control);
                 }
                 return TRUE;
@@ -405,30 +504,40 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void BuiltWindow::DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const {
-    // Every other pixel in the line's colour; the gaps show what lies beneath the line.
     const RECT r = item.rcItem;
     const bool across = r.right - r.left >= r.bottom - r.top;
     const int length = across ? r.right - r.left : r.bottom - r.top;
-    RECT place{};
-    GetWindowRect(control.handle, &place);
-    MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = PlaceInWindow(control.handle, m_window);
+    const std::vector<Layer> beneath = LayersBeneath(control);
     for (int i = 0; i < length; ++i) {
         const POINT at = across ? POINT{r.left + i, r.top} : POINT{r.left, r.top + i};
         const POINT inWindow{place.left + at.x, place.top + at.y};
-        SetPixelV(item.hDC, at.x, at.y, i % 2 == 0 ? control.text : ColourBeneath(inWindow));
+        SetPixelV(item.hDC, at.x, at.y,
+                  i % kDotEvery == 0 ? control.text : ColourBeneath(beneath, inWindow));
     }
 }
 
-COLORREF BuiltWindow::ColourBeneath(POINT inWindow) const {
-    for (const ControlState& control : m_controls) {
-        if (control.line || control.picture) {
-            continue;
+std::vector<BuiltWindow::Layer> BuiltWindow::LayersBeneath(const ControlState& line) const {
+    // The gaps show what lies beneath, as if they were clear: the other lines' dots, which lie
+    // over everything, then the controls from the top down. A picture fills its own box.
+    std::vector<Layer> layers;
+    for (const bool dots : {true, false}) {
+        for (const ControlState& control : m_controls) {
+            if (&control == &line || control.pictureDesign || (control.line != nullptr) != dots) {
+                continue;
+            }
+            layers.push_back({PlaceInWindow(control.handle, m_window),
+                              dots ? control.text : control.background, dots});
         }
-        RECT place{};
-        GetWindowRect(control.handle, &place);
-        MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&place), 2);
-        if (PtInRect(&place, inWindow)) {
-            return control.background;
+    }
+    return layers;
+}
+
+COLORREF BuiltWindow::ColourBeneath(const std::vector<Layer>& layers, POINT inWindow) const {
+    for (const Layer& layer : layers) {
+        const int along = inWindow.x - layer.place.left + inWindow.y - layer.place.top;
+        if (PtInRect(&layer.place, inWindow) && (!layer.dots || along % kDotEvery == 0)) {
+            return layer.colour;
         }
     }
     return ColourRef(m_design.background);
@@ -464,6 +573,15 @@ void BuiltWindow::DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& co
     HDC dc = item.hDC;
     const RECT box = item.rcItem;
     FillRect(dc, &box, m_background.get());
+    if (control.picture) {
+        DrawBitmap(dc, box, control);
+    }
+    if (GetFocus() == item.hwndItem) {
+        DrawFocusRect(dc, &box);
+    }
+}
+
+void BuiltWindow::DrawBitmap(HDC dc, const RECT& box, const ControlState& control) const {
     const SIZE natural = control.picture->size;
     // Natural size is one picture pixel per pixel at 96 dpi, scaled with the window's DPI.
     int width = MulDiv(natural.cx, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
@@ -490,9 +608,6 @@ void BuiltWindow::DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& co
         StretchBlt(dc, left, top, width, height, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
     }
     DeleteDC(source);
-    if (GetFocus() == item.hwndItem) {
-        DrawFocusRect(dc, &box);
-    }
 }
 
 }  // namespace ui::win32

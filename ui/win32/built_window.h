@@ -26,13 +26,15 @@ struct WindowEvents {
 class BuiltWindow {
 public:
     // Builds the window hidden, at the DPI of the monitor it lands on. The owner, if any, keeps
-    // the window off the task bar. Throws std::runtime_error when Windows refuses a part of it.
+    // the window off the task bar. Throws std::runtime_error when Windows refuses a part of it,
+    // and then leaves no window behind.
     BuiltWindow(const WindowDesign& design, HWND owner, WindowEvents events);
     ~BuiltWindow();
     BuiltWindow(const BuiltWindow&) = delete;
     BuiltWindow& operator=(const BuiltWindow&) = delete;
 
-    // Shows the window and gives the focus to the first control in tab order.
+    // Shows the window and gives the focus to the first control in tab order. A picture that
+    // did not decode leaves its frame empty; the first such window of the run says so.
     void Show();
     // Brings an open window to the front, keeping its content.
     void Raise();
@@ -65,8 +67,17 @@ private:
         std::function<void()> clicked;
     };
 
+    // What shows through a line's gaps: a rectangle of the window in one colour, or another
+    // line's dots.
+    struct Layer {
+        RECT place;
+        COLORREF colour;
+        bool dots;
+    };
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void AddControls();
     ControlState& Add(const Row& row, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                       std::string_view text);
     void AddField(const FieldDesign& field);
@@ -74,13 +85,17 @@ private:
     void AddPicture(const PictureDesign& picture);
     void AddLabel(const LabelDesign& label);
     void LayOut(UINT dpi, std::optional<POINT> windowOrigin);
+    void ClipWhereCovered() const;
     const ControlState* Find(HWND handle) const;
     void Click(const ControlState& button) const;
     void AddLine(const LineDesign& line);
     void DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const;
-    COLORREF ColourBeneath(POINT inWindow) const;
+    // Worked out once per paint of a line, not for each of its gaps.
+    std::vector<Layer> LayersBeneath(const ControlState& line) const;
+    COLORREF ColourBeneath(const std::vector<Layer>& layers, POINT inWindow) const;
     void DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const;
     void DrawPicture(const DRAWITEMSTRUCT& item, const ControlState& control) const;
+    void DrawBitmap(HDC dc, const RECT& box, const ControlState& control) const;
 
     const WindowDesign& m_design;
     WindowEvents m_events;

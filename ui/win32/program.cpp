@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "ui/design/design.h"
+#include "ui/win32/message_loop.h"
+#include "ui/win32/tell_user.h"
 
 namespace ui::win32 {
 namespace {
@@ -25,6 +27,26 @@ Program::Program()
       m_frmAbout1(kFrmAbout1Design, m_owner.get(), [this] { WindowClosed(); }),
       m_form1(m_frmAbout, m_frmAbout1, [this] { WindowClosed(); }) {
     m_form1.Window().Show();
+}
+
+int RunProgram() {
+    // The pictures are decoded and the screen-reader names set through COM.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    int status = 1;
+    if (!com) {
+        TellUser(nullptr, L"Программа не может начать работу: Windows не дала ей службу COM.");
+    } else {
+        try {
+            Program program;
+            status = RunMessageLoop();
+        } catch (...) {
+            TellUser(nullptr,
+                     L"Программа не может начать работу: Windows не дала ей создать "
+                     L"главное окно.");
+        }
+        CoUninitialize();
+    }
+    return status;
 }
 
 void Program::WindowClosed() {

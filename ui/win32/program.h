@@ -31,4 +31,8 @@ private:
     Form1 m_form1;
 };
 
+// The program from its start to its end, as wWinMain runs it: the exit status. A start that
+// cannot show Form1 tells the user why and ends with status 1.
+int RunProgram();
+
 }  // namespace ui::win32
