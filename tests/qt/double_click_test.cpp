@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "tests/qt/find_control.h"
+#include "tests/qt/mouse.h"
 #include "ui/design/form1_controls.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/qt/application_setup.h"
@@ -16,37 +17,13 @@
 
 namespace {
 
-// Mouse events as the windowing system delivers them, each with its own time stamp, so that
-// Qt's double-click detection sees the real timing; QTest's clicks space themselves out to
-// avoid double-clicks.
-class Mouse {
-public:
-    void Press(QWidget* widget, QPoint at, int afterMs) { Send(widget, at, true, afterMs); }
-    void Release(QWidget* widget, QPoint at, int afterMs) { Send(widget, at, false, afterMs); }
-
-private:
-    void Send(QWidget* widget, QPoint at, bool press, int afterMs) {
-        m_time += afterMs;
-        QWidget* window = widget->window();
-        qt_handleMouseEvent(window->windowHandle(), widget->mapTo(window, at),
-                            widget->mapToGlobal(at), press ? Qt::LeftButton : Qt::NoButton,
-                            Qt::LeftButton,
-                            press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
-                            Qt::NoModifier, static_cast<int>(m_time));
-        QCoreApplication::processEvents();
-    }
-
-    // Far beyond QTest's own clock, which runs in the same Qt.
-    quint64 m_time = 100'000'000;
-};
-
 class DoubleClickTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ui::Program> m_program;
     ui::Form1* m_form = nullptr;
     QLineEdit* m_R5 = nullptr;
-    Mouse m_mouse;
+    test::Mouse m_mouse;
 
     // Moves the main window so that the R5 field lies under `widget`, as it may on a desktop.
     QPoint PutR5Under(QWidget* widget) {

@@ -27,6 +27,8 @@ SITE = Path(os.environ.get("GAIN_SITE", browser.ROOT / "build-web" / "site"))
 DESIGN = json.loads(
     Path(os.environ.get("GAIN_DESIGN", browser.ROOT / "build-web" / "design.json")).read_text()
 )
+# The fields the calculation reads, by their design names.
+INPUTS = list(DESIGN["gainFields"].values())
 CASES = browser.ROOT / "tests" / "data" / "gain_cases.tsv"
 REFERENCES = Path(__file__).resolve().parent
 ACTUAL = Path(os.environ.get("GAIN_ACTUAL", "."))

@@ -4,7 +4,6 @@
 // very long pastes. Each test builds the whole program, as wWinMain does.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +23,7 @@ using ui::win32::WindowText;
 using win32_test::PressKey;
 using win32_test::Pump;
 using win32_test::PumpUntil;
+using win32_test::PutOnClipboard;
 using win32_test::TakeQuitCode;
 
 class ProgramTest : public ::testing::Test {
@@ -227,17 +227,6 @@ TEST_F(ProgramTest, ResultUsesTheUsersDecimalSeparatorAndAFailureChangesNothing)
     SetWindowTextW(form1.Control(ui::form1::Text10_2), L"1");
     Click(form1.Control(ui::form1::Command1));
     EXPECT_EQ(WindowText(gain), L"17,1");
-}
-
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 // Counts the Ctrl+A presses that reach a field's own procedure. Windows 7's edit control beeps

@@ -21,7 +21,10 @@ void Pump(int milliseconds = 100);
 std::optional<int> TakeQuitCode();
 
 // Sends a key press and release to the focused control through the program's message handling.
-void PressKey(WORD key, bool control = false);
+void PressKey(WORD key, bool control = false, bool shift = false);
+
+// Puts the text on the clipboard, for a paste.
+void PutOnClipboard(HWND owner, const std::wstring& text);
 
 // A control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);

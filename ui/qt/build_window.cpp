@@ -16,6 +16,8 @@
 #include "ui/design/rows.h"
 #include "ui/qt/dotted_line.h"
 #include "ui/qt/faces.h"
+#include "ui/qt/first_line_only.h"
+#include "ui/qt/multi_line_field.h"
 #include "ui/qt/picture_box.h"
 #include "ui/qt/platform/platform.h"
 #include "ui/qt/say_missing.h"
@@ -84,11 +86,12 @@ QWidget* AddField(QWidget& window, const FieldDesign& design) {
     if (design.lines == FieldLines::Single) {
         auto* line = Place<QLineEdit>(window, design.name, design.geometry, design.font);
         line->setMaxLength(kFieldCharacters);
+        line->setValidator(new FirstLineOnly(line));
         line->setText(Text(design.text));
         line->setCursorPosition(0);
         field = line;
     } else {
-        auto* text = Place<QPlainTextEdit>(window, design.name, design.geometry, design.font);
+        auto* text = Place<MultiLineField>(window, design.name, design.geometry, design.font);
         text->setPlainText(Text(design.text));
         text->setTabChangesFocus(true);  // Tab moves on, as in every other control
         // The texts are laid out to fit their boxes; a scroll bar would only narrow the box

@@ -146,10 +146,12 @@ function OpenInfoWindow(name) {
     dialog.querySelector(".close-box").addEventListener("click", close);
     const defaultAndCancel = dialog.querySelector("[data-default-cancel]");
     dialog.addEventListener("keydown", (event) => {
-        // Enter and Escape press the default and cancel button; Enter in a text is a new line.
-        const newLine = event.key === "Enter" && event.target instanceof HTMLTextAreaElement;
-        if (defaultAndCancel !== null &&
-            ((event.key === "Enter" && !newLine) || event.key === "Escape")) {
+        // Enter and Escape press the default and cancel button, in a text too, as in a dialog on
+        // the desktop; Ctrl+Enter starts a new line there.
+        if (event.key === "Enter" && event.ctrlKey && event.target instanceof HTMLTextAreaElement) {
+            event.preventDefault();
+            document.execCommand("insertLineBreak");
+        } else if (defaultAndCancel !== null && (event.key === "Enter" || event.key === "Escape")) {
             event.preventDefault();
             defaultAndCancel.click();
         }
@@ -239,9 +241,57 @@ function MoveFocus(event) {
     const next = at < 0 ? order[0] : order[(at + step + order.length) % order.length];
     event.preventDefault();
     next.focus();
-    if (next instanceof HTMLInputElement) {
+    if (next instanceof HTMLInputElement || next instanceof HTMLTextAreaElement) {
         next.select();  // as on the desktop: tabbing into a field selects its text
     }
+}
+
+// A single-line field takes a pasted text up to its first line break, as the desktop's fields
+// do: the browser would turn the break into a blank, which the calculation skips, and read the
+// two lines "1" and "0" as ten. The desktop keeps a lone carriage return, which ends the number;
+// an input cannot hold one, so the paste ends there, and reads the same.
+function PasteFirstLine(event) {
+    if (!(event.target instanceof HTMLInputElement)) {
+        return;
+    }
+    event.preventDefault();
+    const text = event.clipboardData.getData("text/plain");
+    document.execCommand("insertText", false, text.split(/[\r\n]/)[0]);
+}
+
+// The first click of a double-click on a closing button closes its window; the second would
+// land on whatever lay beneath, a field that then takes the focus and the caret. A press within
+// the double-click time and distance of one whose window has closed since is the rest of that
+// gesture, and it goes nowhere, with its release, click and double-click. The page cannot ask
+// the system for its double-click settings: these are the desktop's defaults.
+const kDoubleClickTime = 500;  // ms
+const kDoubleClickDistance = 2;  // px either way
+let lastPress = null;
+let swallowing = false;
+
+function EndsClosingDoubleClick(event) {
+    return lastPress !== null && lastPress.dialog !== null && !lastPress.dialog.isConnected &&
+           event.button === lastPress.button &&
+           event.timeStamp - lastPress.time < kDoubleClickTime &&
+           Math.abs(event.screenX - lastPress.x) <= kDoubleClickDistance &&
+           Math.abs(event.screenY - lastPress.y) <= kDoubleClickDistance;
+}
+
+function Swallow(event) {
+    if (swallowing) {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+    }
+}
+
+window.addEventListener("mousedown", (event) => {
+    swallowing = EndsClosingDoubleClick(event);
+    lastPress = swallowing ? null : {dialog: event.target.closest("dialog"), button: event.button,
+                                     time: event.timeStamp, x: event.screenX, y: event.screenY};
+    Swallow(event);
+}, true);
+for (const type of ["mouseup", "click", "dblclick"]) {
+    window.addEventListener(type, Swallow, true);
 }
 
 function FitToScreen() {
@@ -257,6 +307,7 @@ Control(form1, kForm1.Command1).addEventListener("click", Command1_Click);
 Control(form1, kForm1.Command2).addEventListener("click", Command2_Click);
 Control(form1, kForm1.Command3).addEventListener("click", Command3_Click);
 document.addEventListener("keydown", MoveFocus);
+document.addEventListener("paste", PasteFirstLine);
 window.addEventListener("resize", FitToScreen);
 FitToScreen();
 TabOrder(form1)[0].focus();

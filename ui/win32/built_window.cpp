@@ -335,6 +335,13 @@ const BuiltWindow::ControlState* BuiltWindow::Find(HWND handle) const {
     return found == m_controls.end() ? nullptr : &*found;
 }
 
+const BuiltWindow::ControlState* BuiltWindow::DefaultButton() const {
+    const auto found = std::ranges::find_if(m_controls, [](const ControlState& control) {
+        return control.button && control.button->role == ButtonRole::DefaultAndCancel;
+    });
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
 void BuiltWindow::OnClick(std::string_view button, std::function<void()> handler) {
     const auto found = std::ranges::find(m_controls, button, &ControlState::name);
     if (found == m_controls.end() || !found->button) {
@@ -456,17 +463,21 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Enter and Escape, as IsDialogMessage reports them: both press the window's
             // default-and-cancel button, if it has one.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                for (const ControlState& button : m_controls) {
-                    if (button.button && button.button->role == ButtonRole::DefaultAndCancel) {
-                        Click(button);
-                        return 0;
-                    }
+                if (const ControlState* button = DefaultButton()) {
+                    Click(*button);
+                    return 0;
                 }
             }
             break;
         }
-        case WM_NEXTDLGCTL:  // Tab in a multi-line field
-            SetFocus(GetNextDlgTabItem(m_window, GetFocus(), wParam != 0));
+        case WM_NEXTDLGCTL:  // Tab in a multi-line field, or Enter there naming the default
+            SetFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                    : GetNextDlgTabItem(m_window, GetFocus(), wParam != 0));
+            return 0;
+        case DM_GETDEFID:  // Enter in a multi-line field asks which button to press
+            if (const ControlState* button = DefaultButton()) {
+                return MAKELRESULT(GetDlgCtrlID(button->handle), DC_HASDEFID);
+            }
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {

@@ -87,6 +87,8 @@ private:
     void LayOut(UINT dpi, std::optional<POINT> windowOrigin);
     void ClipWhereCovered() const;
     const ControlState* Find(HWND handle) const;
+    // The button that Enter and Escape press, if the window has one.
+    const ControlState* DefaultButton() const;
     void Click(const ControlState& button) const;
     void AddLine(const LineDesign& line);
     void DrawLine(const DRAWITEMSTRUCT& item, const ControlState& control) const;

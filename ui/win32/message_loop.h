@@ -6,8 +6,9 @@
 
 namespace ui::win32 {
 
-// Tab, Enter and Escape as in a dialog box, and Ctrl+A selecting a field's whole text; then the
-// ordinary translation and dispatch.
+// Tab, Enter and Escape as in a dialog box, Ctrl+A selecting a field's whole text, and nothing
+// for the second click of a double-click whose first closed its window; then the ordinary
+// translation and dispatch.
 void ProcessMessage(MSG& message);
 
 // Runs until PostQuitMessage; returns its exit code.
