@@ -122,20 +122,22 @@ TEST_F(ProgramTest, EnterAndEscapeInForm1PressNothing) {
     }
 }
 
+struct TitledWindows {
+    const std::wstring& title;
+    int found = 0;
+};
+
+// A named function, not a lambda: 32-bit Windows calls it with its own calling convention.
+BOOL CALLBACK CountTitled(HWND window, LPARAM data) {
+    auto& count = *reinterpret_cast<TitledWindows*>(data);
+    count.found += IsWindowVisible(window) && WindowText(window) == count.title;
+    return TRUE;
+}
+
 // How many visible windows of this thread bear the title.
 int VisibleWindowsTitled(const std::wstring& title) {
-    struct Count {
-        const std::wstring& title;
-        int found = 0;
-    } count{title};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& count = *reinterpret_cast<Count*>(data);
-            count.found += IsWindowVisible(window) && WindowText(window) == count.title;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    TitledWindows count{title};
+    EnumThreadWindows(GetCurrentThreadId(), CountTitled, reinterpret_cast<LPARAM>(&count));
     return count.found;
 }
 
