@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <ranges>
 #include <set>
@@ -611,6 +612,77 @@ TEST(PicturesTest, NeedOnlyTheImagingFactoryOfWindows7) {
     }
     CoRevokeClassObject(cookie);
     EXPECT_EQ(absent.asked, 0) << "the imaging factory of Windows 8 and later was asked for";
+}
+
+// The upper left quarter of a picture as another library decodes it, written beside this file
+// by make-quarter-pictures as a binary PPM: "P6 width height 255", then red, green, blue.
+struct Quarter {
+    LONG width = 0;
+    LONG height = 0;
+    std::vector<unsigned char> rgb;
+};
+Quarter ReadQuarter(std::string_view resource) {
+    const std::string stem(resource.substr(0, resource.find('.')));
+    std::ifstream file(QUARTER_PICTURES + stem + "-quarter.ppm", std::ios::binary);
+    std::string magic;
+    int maximum = 0;
+    Quarter quarter;
+    file >> magic >> quarter.width >> quarter.height >> maximum;
+    file.get();
+    if (!file || magic != "P6" || maximum != 255) {
+        throw std::runtime_error("no readable quarter of " + std::string(resource));
+    }
+    quarter.rgb.resize(static_cast<size_t>(quarter.width) * quarter.height * 3);
+    file.read(reinterpret_cast<char*>(quarter.rgb.data()),
+              static_cast<std::streamsize>(quarter.rgb.size()));
+    if (!file) {
+        throw std::runtime_error("the quarter of " + std::string(resource) + " is cut short");
+    }
+    return quarter;
+}
+
+// The window tests compare the screen with this decoder's own pixels, so a fault in the decoder
+// would show on both sides; here it is held against another library's. The diagram is grey
+// throughout, so only the photograph tells the colour channels apart.
+TEST(PicturesTest, DecodedAsAnotherLibraryDecodesThem) {
+    struct Row {
+        std::string_view resource;
+        int tolerance;  // per channel
+    };
+    const Row rows[] = {
+        // JPEG decoders may round the colour transform and upsampling differently: wine's
+        // agrees exactly, Windows' own decoder may not quite.
+        {"diagram.jpg", 3},
+        {"author.bmp", 0},
+    };
+    for (const Row& row : rows) {
+        const ui::win32::Picture decoded = ui::win32::LoadPicture(row.resource);
+        const Quarter quarter = ReadQuarter(row.resource);
+        ASSERT_EQ(decoded.size.cx / 2, quarter.width) << row.resource;
+        ASSERT_EQ(decoded.size.cy / 2, quarter.height) << row.resource;
+        DIBSECTION section{};
+        GetObjectW(decoded.bitmap.get(), sizeof section, &section);
+        const auto* pixels = static_cast<const DWORD*>(section.dsBm.bmBits);
+        int worst = 0;
+        int differing = 0;
+        std::string first;
+        for (LONG y = 0; y < quarter.height; ++y) {
+            for (LONG x = 0; x < quarter.width; ++x) {
+                const COLORREF mine = win32_test::FromBgra(pixels[y * decoded.size.cx + x]);
+                const unsigned char* theirs = &quarter.rgb[(y * quarter.width + x) * 3];
+                const int difference = std::max({std::abs(GetRValue(mine) - theirs[0]),
+                                                 std::abs(GetGValue(mine) - theirs[1]),
+                                                 std::abs(GetBValue(mine) - theirs[2])});
+                worst = std::max(worst, difference);
+                if (difference > row.tolerance && differing++ == 0) {
+                    first = std::to_string(x) + ',' + std::to_string(y) + ": " + Hex(mine) +
+                            ", another library " + Hex(RGB(theirs[0], theirs[1], theirs[2]));
+                }
+            }
+        }
+        EXPECT_EQ(differing, 0) << row.resource << " differs by up to " << worst
+                                << " per channel, first at " << first;
+    }
 }
 
 // A handler bound to a name the window does not hold, or to a control that is not a button,
