@@ -32,6 +32,13 @@ decltype(auto) Visit(const Row& row, Handlers&&... handlers) {
     return std::visit([&](const auto* design) -> decltype(auto) { return handle(*design); }, row);
 }
 
+// The row's design if it is of that kind, else null.
+template <typename Kind>
+const Kind* As(const Row& row) {
+    const Kind* const* design = std::get_if<const Kind*>(&row);
+    return design ? *design : nullptr;
+}
+
 std::string_view Name(const Row& row);
 
 // The row's place in the tab order; empty for the kinds that never take the focus.

@@ -35,7 +35,7 @@ int Pixels(int twips, UINT dpi) {
 std::vector<Row> StackingOrder(const WindowDesign& design) {
     std::vector<Row> rows = Rows(design);
     const auto layer = [](const Row& row) {
-        if (std::holds_alternative<const LineDesign*>(row)) {
+        if (As<LineDesign>(row)) {
             return 0;
         }
         return TabIndex(row) ? 1 : 2;
@@ -193,12 +193,12 @@ void BuiltWindow::Show() {
     Raise();
     SetFocus(m_window);  // passed on to the first control in tab order (WM_SETFOCUS)
     const auto missing = std::ranges::find_if(m_controls, [](const ControlState& control) {
-        return control.pictureDesign && !control.picture;
+        return control.pictureDesign() && !control.picture;
     });
     if (missing != m_controls.end()) {
         static bool told = false;
         TellOnce(m_window, told,
-                 L"Картинку «" + Widen(missing->pictureDesign->spokenName) +
+                 L"Картинку «" + Widen(missing->pictureDesign()->spokenName) +
                      L"» не удалось прочитать, и её место в окне осталось пустым.");
     }
 }
@@ -210,7 +210,7 @@ void BuiltWindow::Raise() {
 
 HWND BuiltWindow::Control(std::string_view name) const {
     for (const auto& control : m_controls) {
-        if (control.name == name) {
+        if (Name(control.row) == name) {
             return control.handle;
         }
     }
@@ -229,7 +229,6 @@ BuiltWindow::ControlState& BuiltWindow::Add(const Row& row, const wchar_t* windo
         throw std::runtime_error("cannot create " + std::string(name));
     }
     ControlState& control = m_controls.emplace_back();
-    control.name = name;
     control.handle = handle;
     control.row = row;
     return control;
@@ -259,13 +258,11 @@ void BuiltWindow::AddButton(const ButtonDesign& button) {
     control.font = &button.font;
     control.background = ColourRef(button.face);
     control.brush.reset(CreateSolidBrush(control.background));
-    control.button = &button;
 }
 
 void BuiltWindow::AddPicture(const PictureDesign& picture) {
     ControlState& control = Add(&picture, L"STATIC", WS_TABSTOP | SS_OWNERDRAW, 0, {});
     FollowFocus(control.handle);
-    control.pictureDesign = &picture;
     try {
         control.picture = LoadPicture(picture.resource);
     } catch (const std::runtime_error&) {
@@ -287,7 +284,6 @@ void BuiltWindow::AddLabel(const LabelDesign& label) {
 void BuiltWindow::AddLine(const LineDesign& line) {
     ControlState& control = Add(&line, L"STATIC", SS_OWNERDRAW, 0, {});
     control.text = ColourRef(line.colour);
-    control.line = &line;
 }
 
 void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
@@ -315,8 +311,8 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
     };
     for (ControlState& control : m_controls) {
         const int scale = static_cast<int>(dpi);
-        const PixelRect place =
-            control.line ? LinePixels(*control.line, scale) : ui::Pixels(Box(control.row), scale);
+        const PixelRect place = control.line() ? LinePixels(*control.line(), scale)
+                                               : ui::Pixels(Box(control.row), scale);
         SetWindowPos(control.handle, nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.font) {
@@ -337,14 +333,15 @@ const BuiltWindow::ControlState* BuiltWindow::Find(HWND handle) const {
 
 const BuiltWindow::ControlState* BuiltWindow::DefaultButton() const {
     const auto found = std::ranges::find_if(m_controls, [](const ControlState& control) {
-        return control.button && control.button->role == ButtonRole::DefaultAndCancel;
+        return control.button() && control.button()->role == ButtonRole::DefaultAndCancel;
     });
     return found == m_controls.end() ? nullptr : &*found;
 }
 
 void BuiltWindow::OnClick(std::string_view button, std::function<void()> handler) {
-    const auto found = std::ranges::find(m_controls, button, &ControlState::name);
-    if (found == m_controls.end() || !found->button) {
+    const auto found = std::ranges::find(
+        m_controls, button, [](const ControlState& control) { return Name(control.row); });
+    if (found == m_controls.end() || !found->button()) {
         throw std::out_of_range(std::string(m_design.name) + " has no button " +
                                 std::string(button));
     }
@@ -361,7 +358,7 @@ void BuiltWindow::ClipWhereCovered() const {
         return std::ranges::find(rows, control.row) - rows.begin();
     };
     for (auto above = m_controls.begin(); above != m_controls.end(); ++above) {
-        if (above->line) {
+        if (above->line()) {
             continue;
         }
         const RECT own = PlaceInWindow(above->handle, m_window);
@@ -391,7 +388,7 @@ void BuiltWindow::Click(const ControlState& button) const {
     if (!handler) {
         return;
     }
-    const std::wstring caption = Widen(button.button->caption);
+    const std::wstring caption = Widen(button.button()->caption);
     try {
         handler();
     } catch (const std::exception&) {
@@ -443,11 +440,11 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (const ControlState* control = Find(item.hwndItem)) {
-                if (control->button) {
+                if (control->button()) {
                     DrawButton(item, *control);
-                } else if (control->line) {
+                } else if (control->line()) {
                     DrawLine(item, *control);
-                } else if (control->pictureDesign) {
+                } else if (control->pictureDesign()) {
                     DrawPicture(item, *control);
                 }
                 return TRUE;
@@ -456,7 +453,7 @@ LRESULT BuiltWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND: {
             const ControlState* control = Find(reinterpret_cast<HWND>(lParam));
-            if (control && control->button && HIWORD(wParam) == BN_CLICKED) {
+            if (control && control->button() && HIWORD(wParam) == BN_CLICKED) {
                 Click(*control);
                 return 0;
             }
@@ -534,7 +531,8 @@ std::vector<BuiltWindow::Layer> BuiltWindow::LayersBeneath(const ControlState& l
     std::vector<Layer> layers;
     for (const bool dots : {true, false}) {
         for (const ControlState& control : m_controls) {
-            if (&control == &line || control.pictureDesign || (control.line != nullptr) != dots) {
+            if (&control == &line || control.pictureDesign() ||
+                (control.line() != nullptr) != dots) {
                 continue;
             }
             layers.push_back({PlaceInWindow(control.handle, m_window),
@@ -557,7 +555,7 @@ COLORREF BuiltWindow::ColourBeneath(const std::vector<Layer>& layers, POINT inWi
 void BuiltWindow::DrawButton(const DRAWITEMSTRUCT& item, const ControlState& control) const {
     HDC dc = item.hDC;
     RECT face = item.rcItem;
-    if (control.button->role == ButtonRole::DefaultAndCancel) {
+    if (control.button()->role == ButtonRole::DefaultAndCancel) {
         // The default button's dark outline, as Windows draws it on its own push buttons.
         FrameRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
@@ -572,7 +570,7 @@ void BuiltWindow::DrawButton(const DRAWITEMSTRUCT& item, const ControlState& con
     if (pressed) {
         OffsetRect(&text, 1, 1);
     }
-    const std::wstring caption = Widen(control.button->caption);
+    const std::wstring caption = Widen(control.button()->caption);
     DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         InflateRect(&face, -3, -3);
@@ -599,7 +597,7 @@ void BuiltWindow::DrawBitmap(HDC dc, const RECT& box, const ControlState& contro
     int height = MulDiv(natural.cy, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
     int left = box.left;
     int top = box.top;
-    if (control.pictureDesign->fit == PictureFit::ScaledToFit) {
+    if (control.pictureDesign()->fit == PictureFit::ScaledToFit) {
         const int boxWidth = box.right - box.left;
         const int boxHeight = box.bottom - box.top;
         if (boxWidth * natural.cy <= boxHeight * natural.cx) {

@@ -52,7 +52,6 @@ public:
 
 private:
     struct ControlState {
-        std::string_view name;
         HWND handle = nullptr;
         Row row;
         const FontDesign* font = nullptr;
@@ -60,11 +59,12 @@ private:
         COLORREF background = 0;
         UniqueBrush brush;
         HFONT madeFont = nullptr;  // one of m_fonts
-        const ButtonDesign* button = nullptr;
-        const LineDesign* line = nullptr;
         std::optional<Picture> picture;
-        const PictureDesign* pictureDesign = nullptr;
         std::function<void()> clicked;
+
+        const ButtonDesign* button() const { return As<ButtonDesign>(row); }
+        const LineDesign* line() const { return As<LineDesign>(row); }
+        const PictureDesign* pictureDesign() const { return As<PictureDesign>(row); }
     };
 
     // What shows through a line's gaps: a rectangle of the window in one colour, or another
