@@ -11,6 +11,7 @@
 #include "tests/behaviour/behaviour_table.h"
 #include "tests/qt/find_control.h"
 #include "tests/qt/mouse.h"
+#include "tests/qt/program_under_test.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/program.h"
 
@@ -214,10 +215,9 @@ private slots:
         if (!row.skip.empty()) {
             QSKIP(row.skip.c_str());
         }
-        m_program = std::make_unique<ui::Program>();
-        QVERIFY(QTest::qWaitForWindowActive(&m_program->form1()));
+        m_program = test::StartProgram();
         if (row.window != "Form1") {
-            (row.window == "frmAbout" ? m_program->frmAbout() : m_program->frmAbout1()).Open();
+            test::SlotOf(*m_program, row.window).Open();
             QVERIFY(activate(window(row.window)));
         }
         // In the event loop, as the program runs: it ends the loop, with 0, when its last

@@ -8,6 +8,7 @@
 
 #include "tests/qt/find_control.h"
 #include "tests/qt/mouse.h"
+#include "tests/qt/program_under_test.h"
 #include "ui/design/form1_controls.h"
 #include "ui/design/info_window_controls.h"
 #include "ui/qt/application_setup.h"
@@ -37,9 +38,8 @@ private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
-        m_program = std::make_unique<ui::Program>();
+        m_program = test::StartProgram();
         m_form = &m_program->form1();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
         m_R5 = test::Find<QLineEdit>(m_form, ui::form1::Text2_0);
     }
 

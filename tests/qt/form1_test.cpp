@@ -10,6 +10,7 @@
 
 #include "tests/qt/find_control.h"
 #include "tests/qt/icon_images.h"
+#include "tests/qt/program_under_test.h"
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
@@ -33,9 +34,8 @@ private slots:
 
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_program = std::make_unique<ui::Program>();
+        m_program = test::StartProgram();
         m_form = &m_program->form1();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
     void cleanup() { m_program.reset(); }
 

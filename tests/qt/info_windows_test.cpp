@@ -9,6 +9,7 @@
 
 #include "tests/qt/find_control.h"
 #include "tests/qt/icon_images.h"
+#include "tests/qt/program_under_test.h"
 #include "ui/design/design.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
@@ -39,9 +40,7 @@ class InfoWindowsTest : public QObject {
     std::unique_ptr<ui::Program> m_program;
     ui::Form1* m_form = nullptr;
 
-    InfoWindowSlot& slotOf(const QString& name) {
-        return name == QStringLiteral("frmAbout1") ? m_program->frmAbout1() : m_program->frmAbout();
-    }
+    InfoWindowSlot& slotOf(const QString& name) { return test::SlotOf(*m_program, name); }
 
     InfoWindow* openAndWait(InfoWindowSlot& slot) {
         slot.Open();
@@ -56,9 +55,8 @@ private slots:
     void initTestCase() { ui::SetUpApplication(); }
 
     void init() {
-        m_program = std::make_unique<ui::Program>();
+        m_program = test::StartProgram();
         m_form = &m_program->form1();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
 
     void cleanup() { m_program.reset(); }

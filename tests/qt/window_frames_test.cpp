@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/qt/program_under_test.h"
 #include "ui/qt/application_setup.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/info_windows.h"
@@ -118,15 +119,12 @@ class WindowFramesTest : public QObject {
     // The window as the user gets it: the main window, or one the main window opens.
     QWidget* open(const QString& name) {
         m_program = std::make_unique<ui::Program>();
-        if (name == QStringLiteral("frmAbout")) {
-            m_program->frmAbout().Open();
-            return m_program->frmAbout().window();
+        if (name == QAnyStringView(ui::kForm1Design.name)) {
+            return &m_program->form1();
         }
-        if (name == QStringLiteral("frmAbout1")) {
-            m_program->frmAbout1().Open();
-            return m_program->frmAbout1().window();
-        }
-        return &m_program->form1();
+        ui::InfoWindowSlot& slot = test::SlotOf(*m_program, name);
+        slot.Open();
+        return slot.window();
     }
 
 private slots:
