@@ -58,6 +58,8 @@ struct FontDesign {
     std::string_view face;
     double points;
     bool bold = false;
+
+    friend constexpr bool operator==(const FontDesign&, const FontDesign&) = default;
 };
 
 // Static text. It never takes the keyboard focus.

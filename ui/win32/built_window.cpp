@@ -299,10 +299,8 @@ void BuiltWindow::LayOut(UINT dpi, std::optional<POINT> windowOrigin) {
     // The fonts of the last DPI go only once no control is left holding them.
     std::vector<MadeFont> fonts;
     const auto fontFor = [&fonts, dpi](const FontDesign& design) {
-        auto same = std::ranges::find_if(fonts, [&design](const MadeFont& made) {
-            return made.design->face == design.face && made.design->points == design.points &&
-                   made.design->bold == design.bold;
-        });
+        auto same = std::ranges::find_if(
+            fonts, [&design](const MadeFont& made) { return *made.design == design; });
         if (same == fonts.end()) {
             fonts.push_back({&design, MakeFont(design, dpi)});
             same = std::prev(fonts.end());
