@@ -27,6 +27,12 @@ int Pixels(int twips, UINT dpi) {
     return ui::Pixels(twips, static_cast<int>(dpi));
 }
 
+// The control of that design name among controls, or controls.end(); for the const and the
+// mutable look-ups alike.
+auto FindNamed(auto& controls, std::string_view name) {
+    return std::ranges::find(controls, name, [](const auto& control) { return Name(control.row); });
+}
+
 // Z order is tab order for IsDialogMessage, so the controls that take the focus come first, in
 // tab order, under the lines drawn over everything. Where they overlap, an earlier one lies
 // above a later one: frmAbout's button over its picture's blank corner (ClipWhereCovered mends
@@ -209,10 +215,8 @@ void BuiltWindow::Raise() {
 }
 
 HWND BuiltWindow::Control(std::string_view name) const {
-    for (const auto& control : m_controls) {
-        if (Name(control.row) == name) {
-            return control.handle;
-        }
+    if (const auto found = FindNamed(m_controls, name); found != m_controls.end()) {
+        return found->handle;
     }
     throw std::out_of_range(std::string(m_design.name) + " has no control " + std::string(name));
 }
@@ -337,8 +341,7 @@ const BuiltWindow::ControlState* BuiltWindow::DefaultButton() const {
 }
 
 void BuiltWindow::OnClick(std::string_view button, std::function<void()> handler) {
-    const auto found = std::ranges::find(
-        m_controls, button, [](const ControlState& control) { return Name(control.row); });
+    const auto found = FindNamed(m_controls, button);
     if (found == m_controls.end() || !found->button()) {
         throw std::out_of_range(std::string(m_design.name) + " has no button " +
                                 std::string(button));
