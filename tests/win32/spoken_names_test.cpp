@@ -189,8 +189,8 @@ TEST(SpokenNamesTest, AScreenReaderHearsThem) {
     const ComPtr<IAccPropServices> service = ui::win32::OpenSpokenNames();
     ui::win32::SetSpokenName(service.Get(), probe.get(), "probe");
     if (const std::wstring read = ReadBack(probe.get()).name; read != L"probe") {
-        GTEST_SKIP() << "this system does not report names given through its accessibility "
-                        "service: "
+        GTEST_SKIP() << "not run here: the spoken names read back: this system does not "
+                        "report names given through its accessibility service: "
                      << (service ? "it has one, and reads back " + ::testing::PrintToString(read)
                                  : std::string("it has none"));
     }
