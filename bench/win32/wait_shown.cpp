@@ -53,7 +53,8 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("%.1f %zu\n",
                 static_cast<double>(shown.QuadPart - start.QuadPart) * 1000.0 /
                     static_cast<double>(frequency.QuadPart),
-                memory.WorkingSetSize / 1024);
+                // SIZE_T is unsigned long on 32-bit MinGW, where size_t is unsigned int.
+                static_cast<std::size_t>(memory.WorkingSetSize / 1024));
     PostMessageW(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
