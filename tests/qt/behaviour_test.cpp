@@ -107,6 +107,7 @@ class BehaviourTest : public QObject {
                 {"Space", {Qt::Key_Space, Qt::NoModifier}},
                 {"Left", {Qt::Key_Left, Qt::NoModifier}},
                 {"Ctrl+A", {Qt::Key_A, Qt::ControlModifier}},
+                {"Ctrl+Z", {Qt::Key_Z, Qt::ControlModifier}},
             };
         const auto found = keys.find(name);
         if (found == keys.end()) {

@@ -22,7 +22,7 @@ OPENED_BY = {"frmAbout": "Command2", "frmAbout1": "Command3"}
 KEYS = {
     "Tab": (Keys.TAB,), "Shift+Tab": (Keys.SHIFT, Keys.TAB), "Enter": (Keys.ENTER,),
     "Ctrl+Enter": (Keys.CONTROL, Keys.ENTER), "Escape": (Keys.ESCAPE,), "Space": (Keys.SPACE,),
-    "Left": (Keys.LEFT,), "Ctrl+A": (Keys.CONTROL, "a"),
+    "Left": (Keys.LEFT,), "Ctrl+A": (Keys.CONTROL, "a"), "Ctrl+Z": (Keys.CONTROL, "z"),
 }
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t"}
 

@@ -39,6 +39,7 @@ const std::map<std::string, Key, std::less<>> kKeys{
     {"Enter", {VK_RETURN, false, false}},  {"Ctrl+Enter", {VK_RETURN, true, false}},
     {"Escape", {VK_ESCAPE, false, false}}, {"Space", {VK_SPACE, false, false}},
     {"Left", {VK_LEFT, false, false}},     {"Ctrl+A", {'A', true, false}},
+    {"Ctrl+Z", {'Z', true, false}},
 };
 
 POINT Centre(HWND control) {

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -16,11 +15,11 @@
 #include "ui/design/rows.h"
 #include "ui/qt/dotted_line.h"
 #include "ui/qt/faces.h"
-#include "ui/qt/first_line_only.h"
 #include "ui/qt/multi_line_field.h"
 #include "ui/qt/picture_box.h"
 #include "ui/qt/platform/platform.h"
 #include "ui/qt/say_missing.h"
+#include "ui/qt/single_line_field.h"
 #include "ui/qt/window_icon.h"
 
 namespace ui {
@@ -84,9 +83,7 @@ Control* Place(QWidget& window, std::string_view name, TwipsRect geometry, const
 QWidget* AddField(QWidget& window, const FieldDesign& design) {
     QWidget* field = nullptr;
     if (design.lines == FieldLines::Single) {
-        auto* line = Place<QLineEdit>(window, design.name, design.geometry, design.font);
-        line->setMaxLength(kFieldCharacters);
-        line->setValidator(new FirstLineOnly(line));
+        auto* line = Place<SingleLineField>(window, design.name, design.geometry, design.font);
         line->setText(Text(design.text));
         line->setCursorPosition(0);
         field = line;
