@@ -93,8 +93,11 @@ class Session:
 
     def _start_x(self):
         read, write = os.pipe()
+        # Without -noreset the server starts over whenever its last client leaves, as the first
+        # probe for the window manager does, and a client connecting meanwhile, openbox, is
+        # turned away.
         self._spawn(_private_files() + ["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                        "1280x1024x24", "-nolisten", "tcp"],
+                                        "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                     "xvfb", pass_fds=(write,))
         os.close(write)
         number = b""
