@@ -3,6 +3,7 @@
 // fixed size, the frame buttons it allows, and whether it has a task-bar button. Qt's
 // offscreen platform keeps none of these, so the test starts a private Xvfb of its own.
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -21,7 +22,7 @@
 
 namespace {
 
-// An X server for this process alone, gone with it.
+// An X server for this process alone.
 class PrivateXServer {
 public:
     PrivateXServer() {
@@ -29,8 +30,14 @@ public:
         if (pipe(ready) != 0) {
             qFatal("pipe: %s", std::strerror(errno));
         }
+        const pid_t parent = getpid();
         m_pid = fork();
         if (m_pid == 0) {
+            // Gone with this process even when it is killed (a CTest timeout) and its
+            // destructor never runs.
+            if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent) {
+                _exit(127);
+            }
             close(ready[0]);
             const std::string fd = std::to_string(ready[1]);
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",

@@ -93,8 +93,12 @@ class Session:
 
     def _start_x(self):
         read, write = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], "xvfb", pass_fds=(write,))
+        # Without -noreset the server starts over whenever its last client leaves, as the first
+        # probe for the window manager does, and a client connecting meanwhile, openbox, is
+        # turned away.
+        self._spawn(_private_files() + ["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                        "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                    "xvfb", pass_fds=(write,))
         os.close(write)
         number = b""
         deadline = time.monotonic() + 20
@@ -259,6 +263,28 @@ class Session:
     def ensure_running(self, what):
         if self.app.poll() is not None:
             raise Failure("the program ended (status %s) %s" % (self.app.returncode, what))
+
+
+def _private_files():
+    """The start of a command line that runs the X server with a /tmp and /var/lib/xkb of its
+    own. Alone in its network namespace, it always takes display 0, and finds that free there;
+    but the socket file /tmp/.X11-unix/X0 and the keymap /var/lib/xkb/server-0.xkm, which it
+    replaces when it starts and deletes when it stops, are shared with every X server of that
+    number on the machine: the first Xvfb of a wine test or of window_frames_test, or another
+    of these tests. Its clients reach it all the same through its abstract socket, which is
+    its network namespace's alone."""
+    mount = ("mount -t tmpfs -o mode=1777 x-private /tmp && "
+             "mount -t tmpfs -o mode=755 x-private /var/lib/xkb && exec \"$@\"")
+    if os.getuid() != 0:
+        # As root only in a user namespace of its own may it mount.
+        return ["unshare", "--map-root-user", "--mount", "--", "sh", "-c", mount, "sh"]
+    # A chroot's root is no mount point, so its mounts cannot all be made private: there they
+    # stay as the chroot was entered, which must be from a mount namespace of its own whose
+    # mounts are private (scripts/test-debian13 enters it so), lest these mounts reach out.
+    with open("/proc/self/mountinfo") as mounts:
+        root_mounted = any(line.split()[4] == "/" for line in mounts)
+    return ["unshare", "--mount", "--propagation", "private" if root_mounted else "unchanged",
+            "--", "sh", "-c", mount, "sh"]
 
 
 def run(main):
